@@ -1,0 +1,11 @@
+#pragma once
+
+// The pair analysis of a K-out-of-M lottery: the draw file, the pair table,
+// the statistics of every pair and their rankings. No user-interface code.
+#include "analysis/DrawFileLoader.h"
+#include "analysis/Errors.h"
+#include "analysis/PairStatistics.h"
+#include "analysis/PairTable.h"
+#include "analysis/Rankings.h"
+#include "analysis/Records.h"
+#include "analysis/Tables.h"

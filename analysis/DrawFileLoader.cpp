@@ -1,0 +1,64 @@
+#include "analysis/DrawFileLoader.h"
+
+#include "analysis/Errors.h"
+#include "analysis/IntegerText.h"
+#include "analysis/Tables.h"
+#include "analysis/TextFile.h"
+
+#include <string_view>
+
+namespace Main {
+
+namespace {
+
+// No field reaches past this column, so the rest of a line is never kept.
+constexpr std::size_t KeptColumns = 64;
+static_assert(KeptColumns >= 6 + 2 * MaxNumbersPerDraw);
+
+// The field of `width` columns from column `column` (counted from 1), cut short
+// where the line ends.
+int32_t Field(std::string_view line, std::size_t column, std::size_t width)
+{
+    const std::string_view text = column > line.size() ? std::string_view() : line.substr(column - 1, width);
+    return StrToInt(text);
+}
+
+std::string Format(std::string_view pattern, int32_t first, int32_t second)
+{
+    std::string text(pattern);
+    const auto put = [&text](int32_t value) { text.replace(text.find("%d"), 2, std::to_string(value)); };
+    put(first);
+    put(second);
+    return text;
+}
+
+} // namespace
+
+void LoadDrawFile(const std::string& fileName, const std::function<void()>& headerRead)
+{
+    DrawCount = 0;
+    TTextFile file(fileName);
+
+    const std::string header = file.readLine(KeptColumns);
+    NumbersPerDraw = Field(header, 1, 2);
+    MaxNumber = Field(header, 4, 2);
+    if (headerRead)
+        headerRead();
+    if (NumbersPerDraw > MaxNumbersPerDraw)
+        throw ECapacityError(Format("Лотерея типа %d из %d не поддерживается: в тираже не больше 20 чисел",
+                                    NumbersPerDraw, MaxNumber));
+
+    while (!file.eof()) {
+        if (DrawCount == MaxDraws)
+            throw ECapacityError("В файле больше 1000 тиражей");
+        const std::string line = file.readLine(KeptColumns);
+        TDrawRecord draw;
+        draw.DrawNo = Field(line, 1, 4);
+        for (int32_t k = 1; k <= NumbersPerDraw; ++k)
+            draw.Numbers[k] = Field(line, static_cast<std::size_t>(7 + 2 * (k - 1)), 2);
+        Draws[DrawCount + 1] = draw;
+        ++DrawCount;
+    }
+}
+
+} // namespace Main

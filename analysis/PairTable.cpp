@@ -1,0 +1,15 @@
+#include "analysis/PairTable.h"
+
+#include "analysis/Tables.h"
+
+namespace Main {
+
+void BuildPairs()
+{
+    PairCount = 0;
+    for (int32_t a = 1; a <= MaxNumber; ++a)
+        for (int32_t b = a + 1; b <= MaxNumber; ++b)
+            Pairs[++PairCount] = TPairRecord{a, b};
+}
+
+} // namespace Main

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace Main {
+
+// Text from files written by users' older tools: valid UTF-8 is kept as it is,
+// anything else is read as Windows-1251 and converted to UTF-8.
+std::string LegacyTextToUtf8(std::string_view bytes);
+
+} // namespace Main

@@ -1,0 +1,120 @@
+#include "analysis/TextFile.h"
+
+#include "analysis/Errors.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace Main {
+
+std::string FileErrorMessage(int errorCode)
+{
+    switch (errorCode) {
+    case ENOENT:
+        return "File not found";
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case EINVAL:
+        return "Invalid filename";
+    case EMFILE:
+    case ENFILE:
+        return "Too many open files";
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+        return "File access denied";
+    default:
+        return "I/O error " + std::to_string(errorCode);
+    }
+}
+
+namespace {
+
+[[noreturn]] void ThrowFileError(int errorCode)
+{
+    throw EInOutError(errorCode, FileErrorMessage(errorCode));
+}
+
+} // namespace
+
+TTextFile::TTextFile(const std::string& fileName)
+{
+    if (fileName.find('\0') != std::string::npos)
+        ThrowFileError(EINVAL);
+    fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
+        ThrowFileError(errno);
+    struct stat info {};
+    int error = ::fstat(fd_, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+    if (error != 0) {
+        ::close(fd_);
+        ThrowFileError(error);
+    }
+}
+
+TTextFile::~TTextFile()
+{
+    ::close(fd_);
+}
+
+int TTextFile::peek()
+{
+    if (pos_ == end_ && !atEnd_) {
+        ssize_t count;
+        do
+            count = ::read(fd_, buffer_.data(), buffer_.size());
+        while (count < 0 && errno == EINTR);
+        if (count < 0)
+            ThrowFileError(errno);
+        pos_ = 0;
+        end_ = static_cast<std::size_t>(count);
+        atEnd_ = count == 0;
+    }
+    return pos_ == end_ ? EndOfData : static_cast<unsigned char>(buffer_[pos_]);
+}
+
+int TTextFile::get()
+{
+    const int c = peek();
+    if (c != EndOfData)
+        ++pos_;
+    return c;
+}
+
+bool TTextFile::eof()
+{
+    const int c = peek();
+    return c == EndOfData || c == CtrlZ;
+}
+
+std::string TTextFile::readLine(std::size_t keep)
+{
+    std::string line;
+    if (eof())
+        return line;
+    for (;;) {
+        const int c = get();
+        if (c == EndOfData || c == '\n')
+            break;
+        if (c == '\r') {
+            if (peek() == '\n') {
+                get();
+                break;
+            }
+            continue;
+        }
+        if (c == CtrlZ) {
+            for (int skipped = get(); skipped != EndOfData && skipped != '\n'; skipped = get()) {
+            }
+            break;
+        }
+        if (line.size() < keep)
+            line.push_back(static_cast<char>(c));
+    }
+    return line;
+}
+
+} // namespace Main
