@@ -1,0 +1,104 @@
+#include "ui/About.h"
+
+#include "ui/CommandGuard.h"
+#include "ui/Fonts.h"
+#include "ui/LabelText.h"
+#include "ui/LinkLabel.h"
+#include "ui/Main.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+TForm3* Form3 = nullptr;
+
+const char* const TForm3::WebAddress = "http://veldoran.example.org/";
+const char* const TForm3::SupportAddress = "support@veldoran.example.org";
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text, const QFont& font)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    SetLabelText(label, text);
+    return label;
+}
+
+} // namespace
+
+TForm3::TForm3()
+{
+    setWindowTitle("О программе");
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(DesignFont("MS Sans Serif", 10));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(212, 208, 200)); // inactive caption text
+    setPalette(background);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setGeometry(364, 132, 301, 216);
+    setFixedSize(301, 216);
+
+    Label8 = MakeLabel(this, "Label8", {56, 8, 209, 16}, "Автор: студия «Вельдоран»", DesignFont("MS Sans Serif", 13));
+    Label8->setStyleSheet("color: red;");
+    Label1 = MakeLabel(this, "Label1", {29, 26, 256, 17}, "Программа-анализатор числовых пар", DesignFont("Arial", 15));
+    Label2 = MakeLabel(this, "Label2", {56, 46, 212, 15}, "Редакция программы от 11.02.2003г.", DesignFont("Arial", 12));
+    Label3 = MakeLabel(this, "Label3", {26, 78, 247, 15}, "Свежую версию этой программы Вы всегда",
+                       DesignFont("Arial", 12));
+    Label4 = MakeLabel(this, "Label4", {26, 91, 109, 15}, "сможете найти на: ", DesignFont("Arial", 12));
+    Label7 = new TLinkLabel("Label7", {78, 117, 155, 18}, QUrl(WebAddress).host(), this);
+    Label5 = MakeLabel(this, "Label5", {16, 143, 275, 13}, "Присылайте Ваши пожелания и замечания по адресу:",
+                       DesignFont("MS Sans Serif", 10));
+    Label6 = new TLinkLabel("Label6", {85, 163, 133, 18}, SupportAddress, this);
+
+    Button1 = new QPushButton("Назад ", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(104, 189, 111, 20);
+    Button1->setFont(DesignFont("MS Sans Serif", 11));
+
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(Label6, &TLinkLabel::clicked, this, &TForm3::Label6Click);
+    connect(Label7, &TLinkLabel::clicked, this, &TForm3::Label7Click);
+}
+
+void TForm3::Button1Click()
+{
+    RunCommand([this] {
+        if (Form1)
+            Form1->setEnabled(true);
+        hide();
+    });
+}
+
+void TForm3::FormClose()
+{
+    RunCommand([] {
+        if (Form1)
+            Form1->setEnabled(true);
+    });
+}
+
+void TForm3::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+// Whether the desktop could open the link is not examined.
+void TForm3::Label7Click()
+{
+    RunCommand([] { QDesktopServices::openUrl(QUrl(WebAddress)); });
+}
+
+void TForm3::Label6Click()
+{
+    RunCommand([] {
+        QDesktopServices::openUrl(
+            QUrl(QString("mailto:%1?subject=О программе KELDA 2.0").arg(QString::fromLatin1(SupportAddress))));
+    });
+}

@@ -1,0 +1,146 @@
+#include "ui/GridModel.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include <algorithm>
+
+TGridModel::TGridModel(int colCount, int rowCount, int fixedCols, int fixedRows, QObject* parent)
+    : QAbstractTableModel(parent)
+    , cols_(std::max(colCount, 1))
+    , rows_(std::max(rowCount, 1))
+    , fixedCols_(std::clamp(fixedCols, 0, cols_ - 1))
+    , fixedRows_(std::clamp(fixedRows, 0, rows_ - 1))
+    , cells_(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_))
+{
+}
+
+int TGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int TGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : cols_;
+}
+
+QVariant TGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows_ || index.column() >= cols_)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return cell(index.column(), index.row());
+    case Qt::BackgroundRole:
+        if (isFixed(index.column(), index.row()))
+            return QApplication::palette().button();
+        return {};
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (isFixed(index.column(), index.row()))
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void TGridModel::setRowCount(int count)
+{
+    count = std::max(count, 1);
+    if (count <= fixedRows_)
+        fixedRows_ = count - 1;
+    if (count == rows_)
+        return;
+    if (count > rows_) {
+        beginInsertRows({}, rows_, count - 1);
+        rows_ = count;
+        cells_.resize(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_));
+        endInsertRows();
+    } else {
+        beginRemoveRows({}, count, rows_ - 1);
+        rows_ = count;
+        cells_.resize(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_));
+        endRemoveRows();
+    }
+}
+
+void TGridModel::setColCount(int count)
+{
+    count = std::max(count, 1);
+    if (count <= fixedCols_)
+        fixedCols_ = count - 1;
+    if (count == cols_)
+        return;
+    std::vector<TCell> cells(static_cast<std::size_t>(count) * static_cast<std::size_t>(rows_));
+    for (int row = 0; row < rows_; ++row)
+        for (int col = 0; col < std::min(count, cols_); ++col)
+            cells[static_cast<std::size_t>(row * count + col)] = at(col, row);
+    if (count > cols_)
+        beginInsertColumns({}, cols_, count - 1);
+    else
+        beginRemoveColumns({}, count, cols_ - 1);
+    const bool growing = count > cols_;
+    cols_ = count;
+    cells_ = std::move(cells);
+    if (growing)
+        endInsertColumns();
+    else
+        endRemoveColumns();
+}
+
+TGridModel::TCell& TGridModel::at(int col, int row)
+{
+    return cells_.at(static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col));
+}
+
+const TGridModel::TCell& TGridModel::at(int col, int row) const
+{
+    return cells_.at(static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col));
+}
+
+void TGridModel::setCell(int col, int row, int32_t number)
+{
+    at(col, row) = TCell{TCell::Number, number};
+}
+
+void TGridModel::setCell(int col, int row, const QString& text)
+{
+    TCell& cell = at(col, row);
+    if (cell.kind == TCell::Text) {
+        texts_[static_cast<std::size_t>(cell.value)] = text;
+        return;
+    }
+    texts_.push_back(text);
+    cell = TCell{TCell::Text, static_cast<int32_t>(texts_.size() - 1)};
+}
+
+void TGridModel::clearRow(int row)
+{
+    for (int col = 0; col < cols_; ++col)
+        at(col, row) = TCell{};
+}
+
+QString TGridModel::cell(int col, int row) const
+{
+    const TCell& c = at(col, row);
+    switch (c.kind) {
+    case TCell::Number:
+        return QString::number(c.value);
+    case TCell::Text:
+        return texts_[static_cast<std::size_t>(c.value)];
+    case TCell::Empty:
+        break;
+    }
+    return {};
+}
+
+void TGridModel::cellsChanged()
+{
+    emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1), {Qt::DisplayRole});
+}

@@ -1,0 +1,43 @@
+#include "ui/Help.h"
+
+#include "ui/CommandGuard.h"
+#include "ui/Fonts.h"
+#include "ui/HelpText.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+TForm4* Form4 = nullptr;
+
+TForm4::TForm4()
+{
+    setWindowTitle("Help!!!");
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(DesignFont("MS Sans Serif", 10));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setGeometry(201, 126, 393, 284);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(4, 7, 384, 241);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    Button1 = new QPushButton("Назад", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(93, 254, 183, 20);
+    Button1->setFont(DesignFont("MS Sans Serif", 11, true));
+    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+}
+
+void TForm4::LoadHelpFile()
+{
+    Memo1->setPlainText(ReadHelpText("help.txt"));
+}
+
+void TForm4::Button1Click()
+{
+    RunCommand([this] { hide(); });
+}

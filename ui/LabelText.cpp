@@ -1,0 +1,9 @@
+#include "ui/LabelText.h"
+
+#include <QLabel>
+
+void SetLabelText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->resize(label->sizeHint().width(), label->height());
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "analysis/Analysis.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class TGauge;
+class TStringGrid;
+
+// The main window: the menu, the commands, the pair list, the central
+// statistics table, the three extreme panels and the progress indicator.
+// It shows the analysis tables of namespace Main and keeps no copy of them.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TForm1();
+
+    // Opens a draw file as the Open command does once its dialog is answered.
+    void openDrawFile(const QString& fileName);
+
+public slots:
+    void N2Click(); // Файл → Открыть
+    void N3Click(); // Файл → Выход
+    void N5Click(); // Помощь → О программе
+    void N6Click(); // Помощь → Помощь
+    void Button1Click(); // Создать пары
+    void Button2Click(); // Статистика
+    void Button3Click(); // sort by hits, or undo
+    void Button4Click(); // sort by last draw, or undo
+    void Button5Click(); // sort by gap, or undo
+
+private:
+    struct TExtremePanel {
+        Main::TMeasure measure;
+        QLabel* minLabel;
+        QString minPrefix;
+        TStringGrid* minGrid;
+        QLabel* maxLabel;
+        QString maxPrefix;
+        TStringGrid* maxGrid;
+    };
+    struct TSortToggle {
+        QPushButton* button;
+        bool sorted;
+        const Main::TStatTable* ranked;
+        QString undoCaption;
+    };
+
+    void createControls();
+    void createMenu();
+    void setFocusOrder();
+    bool refuseWithoutFile();
+    void fillCentralTable(const Main::TStatTable& source);
+    void showExtremes(const TExtremePanel& panel);
+    void toggleSort(TSortToggle& toggle);
+
+    bool fileLoaded_ = false;
+    QString lastFileName_;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label9;
+    QLabel* Label10;
+    QLabel* Label11;
+    QLabel* Label12;
+    QLabel* Label13;
+    QLabel* Label14;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* Button5;
+    QGroupBox* GroupBox1;
+    TStringGrid* StringGrid1;
+    TStringGrid* StringGrid2;
+    TStringGrid* StringGrid3;
+    TStringGrid* StringGrid4;
+    TStringGrid* StringGrid5;
+    TStringGrid* StringGrid6;
+    TStringGrid* StringGrid7;
+    TStringGrid* StringGrid8;
+    TGauge* Gauge1;
+    QMenu* N1;
+    QAction* N2;
+    QAction* N3;
+    QMenu* N4;
+    QAction* N5;
+    QAction* N6;
+
+    TSortToggle hitsToggle_{};
+    TSortToggle lastDrawToggle_{};
+    TSortToggle gapToggle_{};
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,128 @@
+// The main window's "Статистика" command, the central table, the extreme
+// panels and the three sort toggles.
+#include "ui/Main.h"
+
+#include "ui/CommandGuard.h"
+#include "ui/Gauge.h"
+#include "ui/LabelText.h"
+#include "ui/StringGrid.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Steps of the progress indicator during "Статистика": 0, 16, ..., 96, 100.
+constexpr int PhaseStep = 16;
+constexpr int LastStep = 4;
+
+void FillPairList(TStringGrid* grid, const std::vector<Main::TPairRecord>& pairs)
+{
+    grid->setRowCount(static_cast<int>(pairs.size()));
+    int row = 0;
+    for (const Main::TPairRecord& pair : pairs) {
+        grid->setCell(0, row, pair.First);
+        grid->setCell(1, row, pair.Second);
+        ++row;
+    }
+}
+
+} // namespace
+
+void TForm1::fillCentralTable(const Main::TStatTable& source)
+{
+    StringGrid2->setColCount(4);
+    StringGrid2->setRowCount(Main::PairCount + 1);
+    const char* const headers[] = {"Номер", "Кол. выпад.", "Посл. тираж", "Пропуск"};
+    for (int col = 0; col < 4; ++col)
+        StringGrid2->setCell(col, 0, QString(headers[col]));
+    for (int32_t k = 1; k <= Main::PairCount; ++k) {
+        const Main::TPairStat& stat = source[k];
+        StringGrid2->setCell(0, k, stat.PairNo);
+        StringGrid2->setCell(1, k, stat.Hits);
+        StringGrid2->setCell(2, k, stat.LastDraw);
+        StringGrid2->setCell(3, k, stat.Gap);
+    }
+}
+
+// Without pairs there is no value to show: the labels keep their prefix alone
+// and the grids one empty row.
+void TForm1::showExtremes(const TExtremePanel& panel)
+{
+    if (Main::PairCount < 1) {
+        for (auto [label, prefix, grid] : {std::tuple{panel.minLabel, panel.minPrefix, panel.minGrid},
+                                           {panel.maxLabel, panel.maxPrefix, panel.maxGrid}}) {
+            SetLabelText(label, prefix);
+            grid->setRowCount(1);
+            grid->clearRow(0);
+        }
+        return;
+    }
+    const Main::TExtremes extremes = Main::Extremes(panel.measure);
+    SetLabelText(panel.minLabel, panel.minPrefix + QString::number(extremes.Min));
+    SetLabelText(panel.maxLabel, panel.maxPrefix + QString::number(extremes.Max));
+    FillPairList(panel.minGrid, extremes.MinList);
+    FillPairList(panel.maxGrid, extremes.MaxList);
+}
+
+void TForm1::Button2Click()
+{
+    RunCommand([this] {
+        if (refuseWithoutFile())
+            return;
+        Main::ResetAndCount();
+        Gauge1->addProgress(PhaseStep);
+        Main::GapsAndCopies();
+        Gauge1->addProgress(PhaseStep);
+        SetLabelText(Label1, QString("Обработано тиражей: %1").arg(Main::ProcessedDraws()));
+        fillCentralTable(Main::Stats);
+        Gauge1->addProgress(PhaseStep);
+        Main::RankByHits();
+        Gauge1->addProgress(PhaseStep);
+        Main::RankByLastDraw();
+        Gauge1->addProgress(PhaseStep);
+        Main::RankByGap();
+        Gauge1->addProgress(PhaseStep);
+
+        const TExtremePanel panels[] = {
+            {Main::TMeasure::Hits, Label3, "минимальное: ", StringGrid3, Label4, "максимальное: ", StringGrid4},
+            {Main::TMeasure::LastDraw, Label6, "минимальный: ", StringGrid5, Label7, "максимальный: ", StringGrid6},
+            {Main::TMeasure::Gap, Label9, "минимальное: ", StringGrid7, Label10, "максимальное: ", StringGrid8},
+        };
+        for (const TExtremePanel& panel : panels)
+            showExtremes(panel);
+
+        for (QPushButton* button : {Button3, Button4, Button5})
+            button->setEnabled(true);
+        Button2->setEnabled(false);
+        Gauge1->addProgress(LastStep);
+    });
+}
+
+void TForm1::toggleSort(TSortToggle& toggle)
+{
+    if (!toggle.sorted) {
+        fillCentralTable(*toggle.ranked);
+        toggle.sorted = true;
+        toggle.button->setText("отменить");
+    } else {
+        toggle.sorted = false;
+        toggle.button->setText(toggle.undoCaption);
+        fillCentralTable(Main::Stats);
+    }
+}
+
+void TForm1::Button3Click()
+{
+    RunCommand([this] { toggleSort(hitsToggle_); });
+}
+
+void TForm1::Button4Click()
+{
+    RunCommand([this] { toggleSort(lastDrawToggle_); });
+}
+
+void TForm1::Button5Click()
+{
+    RunCommand([this] { toggleSort(gapToggle_); });
+}
