@@ -16,8 +16,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Starts in the repository root, where the Help window finds help.txt.
 run: build
-	@echo "The window comes with the user interface; the analysis library is built."
+	./$(BUILD_DIR)/app/veldoran
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

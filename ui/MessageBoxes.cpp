@@ -6,11 +6,16 @@
 #include <QPushButton>
 #include <QScreen>
 
-QString ApplicationTitle()
+QString ApplicationTitleOf(const QString& executablePath)
 {
-    QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QString name = QFileInfo(executablePath).fileName();
     name = name.left(name.indexOf('.'));
     return name.left(1) + name.mid(1).toLower();
+}
+
+QString ApplicationTitle()
+{
+    return ApplicationTitleOf(QCoreApplication::applicationFilePath());
 }
 
 namespace {

@@ -6,8 +6,9 @@ class QWidget;
 
 // The program's title in every message: the running executable's file name
 // without its folder, cut at its first full stop, every letter after the first
-// in lower case ("veldoran" gives "Veldoran").
+// in lower case (".../VELDORAN.EXE" gives "Veldoran", ".../veldoran" gives "veldoran").
 QString ApplicationTitle();
+QString ApplicationTitleOf(const QString& executablePath);
 
 // A plain message: modal, centred on the screen, no icon, one "OK" button.
 void ShowMessage(const QString& text);

@@ -1,0 +1,228 @@
+#include "ModalDialogs.h"
+#include "support/DrawFiles.h"
+
+#include "ui/About.h"
+#include "ui/Help.h"
+#include "ui/Main.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+// Receives the links the program hands to the desktop.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class AboutHelpTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TForm1> main;
+    std::unique_ptr<TForm3> about;
+    std::unique_ptr<TForm4> help;
+    std::unique_ptr<TestSupport::TempDir> dir;
+    QString startFolder;
+
+    template <typename T = QWidget>
+    static T* child(QObject* form, const char* name)
+    {
+        auto* found = form->findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QString memoText() { return child<QPlainTextEdit>(help.get(), "Memo1")->toPlainText(); }
+    SeenMessage showHelp()
+    {
+        MessageBoxAnswer box;
+        QMetaObject::invokeMethod(main.get(), "N6Click");
+        return box.seen;
+    }
+
+private slots:
+    void init()
+    {
+        startFolder = QDir::currentPath();
+        dir = std::make_unique<TestSupport::TempDir>();
+        QDir::setCurrent(QString::fromStdString(dir->path().string()));
+        main = std::make_unique<TForm1>();
+        Form1 = main.get();
+        about = std::make_unique<TForm3>();
+        Form3 = about.get();
+        help = std::make_unique<TForm4>();
+        Form4 = help.get();
+        main->show();
+    }
+
+    void cleanup()
+    {
+        Form4 = nullptr;
+        Form3 = nullptr;
+        Form1 = nullptr;
+        help.reset();
+        about.reset();
+        main.reset();
+        QDir::setCurrent(startFolder);
+        dir.reset();
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
+    void createdHidden()
+    {
+        QVERIFY(!about->isVisible());
+        QVERIFY(!help->isVisible());
+        QCOMPARE(about->windowTitle(), QString("О программе"));
+        QCOMPARE(help->windowTitle(), QString("Help!!!"));
+        QVERIFY(about->windowFlags().testFlag(Qt::Tool));
+        QVERIFY(help->windowFlags().testFlag(Qt::Tool));
+        QCOMPARE(about->geometry(), QRect(364, 132, 301, 216));
+        QCOMPARE(about->minimumSize(), about->maximumSize());
+        QCOMPARE(help->geometry(), QRect(201, 126, 393, 284));
+    }
+
+    void aboutControls_data()
+    {
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Label1") << QPoint(29, 26) << 17 << "Программа-анализатор числовых пар";
+        QTest::newRow("Label2") << QPoint(56, 46) << 15 << "Редакция программы от 11.02.2003г.";
+        QTest::newRow("Label3") << QPoint(26, 78) << 15 << "Свежую версию этой программы Вы всегда";
+        QTest::newRow("Label4") << QPoint(26, 91) << 15 << "сможете найти на: ";
+        QTest::newRow("Label5") << QPoint(16, 143) << 13 << "Присылайте Ваши пожелания и замечания по адресу:";
+        QTest::newRow("Label6") << QPoint(85, 163) << 18 << "support@veldoran.example.org";
+        QTest::newRow("Label7") << QPoint(78, 117) << 18 << "veldoran.example.org";
+        QTest::newRow("Button1") << QPoint(104, 189) << 20 << "Назад ";
+    }
+    void aboutControls()
+    {
+        QFETCH(QPoint, topLeft);
+        QFETCH(int, height);
+        QFETCH(QString, text);
+        QWidget* control = child(about.get(), QTest::currentDataTag());
+        QCOMPARE(control->pos(), topLeft);
+        QCOMPARE(control->height(), height);
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            QCOMPARE(label->text(), text);
+            QVERIFY(label->width() >= label->sizeHint().width());
+        } else {
+            QCOMPARE(qobject_cast<QAbstractButton*>(control)->text(), text);
+        }
+    }
+
+    void aboutDisablesMainWindowUntilBack()
+    {
+        QVERIFY(QMetaObject::invokeMethod(main.get(), "N5Click"));
+        QVERIFY(about->isVisible());
+        QVERIFY(!main->isEnabled());
+        QVERIFY(QMetaObject::invokeMethod(about.get(), "Button1Click"));
+        QVERIFY(!about->isVisible());
+        QVERIFY(main->isEnabled());
+    }
+
+    void aboutCloseBoxEnablesMainWindow()
+    {
+        QVERIFY(QMetaObject::invokeMethod(main.get(), "N5Click"));
+        QVERIFY(!main->isEnabled());
+        QVERIFY(about->close());
+        QVERIFY(!about->isVisible());
+        QVERIFY(main->isEnabled());
+        QVERIFY(QMetaObject::invokeMethod(main.get(), "N5Click"));
+        QVERIFY(about->isVisible());
+    }
+
+    void linksGoToTheDesktop()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("mailto", &catcher, "open");
+        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        QVERIFY(QMetaObject::invokeMethod(about.get(), "Label6Click"));
+        QVERIFY(QMetaObject::invokeMethod(about.get(), "Label7Click"));
+        QDesktopServices::unsetUrlHandler("mailto");
+        QDesktopServices::unsetUrlHandler("http");
+        QCOMPARE(catcher.urls.size(), 2);
+        QCOMPARE(catcher.urls[0], QUrl("mailto:support@veldoran.example.org?subject=О программе KELDA 2.0"));
+        QCOMPARE(catcher.urls[0].query(QUrl::FullyDecoded), QString("subject=О программе KELDA 2.0"));
+        QCOMPARE(catcher.urls[1], QUrl("http://veldoran.example.org/"));
+    }
+
+    void linkClickedWithTheMouse()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        about->show();
+        QTest::mouseClick(child(about.get(), "Label7"), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("http");
+        QCOMPARE(catcher.urls.size(), 1);
+    }
+
+    void helpText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("LF") << QByteArray("один\nдва\n") << "один\nдва\n";
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << "a\nb\n";
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << "a\nb\n";
+        QTest::newRow("mixed") << QByteArray("a\r\n\rb\n\nc") << "a\n\nb\n\nc";
+        QTest::newRow("Windows-1251") << QByteArray("\xcf\xf0\xe8\xe2\xe5\xf2\r\n") << "Привет\n";
+        QTest::newRow("zero byte ends the text") << QByteArray("before\n\0after", 13) << "before\n";
+        QTest::newRow("empty") << QByteArray("") << "";
+    }
+    void helpText()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        dir->write("help.txt", bytes.toStdString());
+        QVERIFY(!showHelp().shown);
+        QVERIFY(help->isVisible());
+        QVERIFY(main->isEnabled());
+        QCOMPARE(memoText(), shown);
+    }
+
+    void helpReloadsEachTime()
+    {
+        dir->write("help.txt", "text\n");
+        QVERIFY(!showHelp().shown);
+        child<QPlainTextEdit>(help.get(), "Memo1")->setPlainText("typed by the user");
+        QVERIFY(!showHelp().shown);
+        QCOMPARE(memoText(), QString("text\n"));
+        QVERIFY(QMetaObject::invokeMethod(help.get(), "Button1Click"));
+        QVERIFY(!help->isVisible());
+    }
+
+    void missingHelpFile()
+    {
+        dir->write("help.txt", "kept\n");
+        QVERIFY(!showHelp().shown);
+        std::filesystem::remove(dir->path() / "help.txt");
+        const SeenMessage seen = showHelp();
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        const QString path = QDir(QString::fromStdString(dir->path().string())).absoluteFilePath("help.txt");
+        QCOMPARE(seen.text, QString("Cannot open file \"%1\". No such file or directory.").arg(path));
+        QVERIFY(help->isVisible());
+        QCOMPARE(memoText(), QString("kept\n"));
+    }
+
+    void shippedHelpFileIsReadable()
+    {
+        QDir::setCurrent(QStringLiteral(VELDORAN_SOURCE_DIR));
+        QVERIFY(!showHelp().shown);
+        QVERIFY(memoText().startsWith("VELDORAN 1.0"));
+        QVERIFY(memoText().contains("Создать пары"));
+    }
+};
+
+QTEST_MAIN(AboutHelpTest)
+#include "AboutHelpTest.moc"
