@@ -15,7 +15,7 @@
 TForm3* Form3 = nullptr;
 
 const char* const TForm3::WebAddress = "http://veldoran.example.org/";
-const char* const TForm3::SupportAddress = "support@veldoran.example.org";
+const char* const TForm3::SupportAddress = "help@example.org";
 
 namespace {
 

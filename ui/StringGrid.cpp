@@ -1,6 +1,37 @@
 #include "ui/StringGrid.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Cells drawn as a desktop string grid draws them: the text two pixels in from
+// the left, clipped at the cell's edge rather than shortened with an ellipsis;
+// fixed cells shaded, selected cells highlighted.
+class TGridCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (selected)
+            painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+        else if (background.isValid())
+            painter->fillRect(option.rect, background.value<QBrush>());
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(option.font);
+        painter->drawText(option.rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+};
+
+} // namespace
 
 TStringGrid::TStringGrid(const QString& name, const QRect& geometry, const TShape& shape, QWidget* parent)
     : QTableView(parent)
@@ -9,6 +40,7 @@ TStringGrid::TStringGrid(const QString& name, const QRect& geometry, const TShap
 {
     setObjectName(name);
     setModel(model_);
+    setItemDelegate(new TGridCellDelegate(this));
     setGeometry(geometry);
     horizontalHeader()->hide();
     verticalHeader()->hide();

@@ -101,7 +101,7 @@ private slots:
         QTest::newRow("Label3") << QPoint(26, 78) << 15 << "Свежую версию этой программы Вы всегда";
         QTest::newRow("Label4") << QPoint(26, 91) << 15 << "сможете найти на: ";
         QTest::newRow("Label5") << QPoint(16, 143) << 13 << "Присылайте Ваши пожелания и замечания по адресу:";
-        QTest::newRow("Label6") << QPoint(85, 163) << 18 << "support@veldoran.example.org";
+        QTest::newRow("Label6") << QPoint(85, 163) << 18 << "help@example.org";
         QTest::newRow("Label7") << QPoint(78, 117) << 18 << "veldoran.example.org";
         QTest::newRow("Button1") << QPoint(104, 189) << 20 << "Назад ";
     }
@@ -116,6 +116,7 @@ private slots:
         if (auto* label = qobject_cast<QLabel*>(control)) {
             QCOMPARE(label->text(), text);
             QVERIFY(label->width() >= label->sizeHint().width());
+            QVERIFY(about->rect().contains(label->geometry()));
         } else {
             QCOMPARE(qobject_cast<QAbstractButton*>(control)->text(), text);
         }
@@ -152,7 +153,7 @@ private slots:
         QDesktopServices::unsetUrlHandler("mailto");
         QDesktopServices::unsetUrlHandler("http");
         QCOMPARE(catcher.urls.size(), 2);
-        QCOMPARE(catcher.urls[0], QUrl("mailto:support@veldoran.example.org?subject=О программе KELDA 2.0"));
+        QCOMPARE(catcher.urls[0], QUrl("mailto:help@example.org?subject=О программе KELDA 2.0"));
         QCOMPARE(catcher.urls[0].query(QUrl::FullyDecoded), QString("subject=О программе KELDA 2.0"));
         QCOMPARE(catcher.urls[1], QUrl("http://veldoran.example.org/"));
     }
