@@ -36,6 +36,11 @@ public slots:
     void Button4Click(); // sort by last draw, or undo
     void Button5Click(); // sort by gap, or undo
 
+protected:
+    // One local file dropped on the window is opened as if chosen in the dialog.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     struct TExtremePanel {
         Main::TMeasure measure;

@@ -53,6 +53,7 @@ TForm1::TForm1()
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(DesignFont("MS Sans Serif", 11));
     setBackgroundRole(QPalette::Button);
+    setAcceptDrops(true);
     createControls();
     createMenu();
     setFocusOrder();

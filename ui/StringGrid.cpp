@@ -1,6 +1,9 @@
 #include "ui/StringGrid.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -106,4 +109,43 @@ void TStringGrid::refreshLater()
             model_->cellsChanged();
         },
         Qt::QueuedConnection);
+}
+
+QString TStringGrid::selectionText() const
+{
+    QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && currentIndex().isValid())
+        cells << currentIndex();
+    if (cells.isEmpty())
+        return {};
+    int top = cells.first().row(), bottom = top, left = cells.first().column(), right = left;
+    for (const QModelIndex& index : cells) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    QStringList lines;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList line;
+        for (int col = left; col <= right; ++col)
+            line << model_->cell(col, row);
+        lines << line.join('\t');
+    }
+    return lines.join('\n');
+}
+
+void TStringGrid::copySelection() const
+{
+    QGuiApplication::clipboard()->setText(selectionText());
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event == QKeySequence::Copy) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event); // Ctrl+A selects the whole grid there
 }

@@ -37,6 +37,14 @@ public:
     void setCell(int col, int row, const QString& text);
     void clearRow(int row);
 
+    // The selected cells as rows of tab-separated text, in screen order, for
+    // pasting into a spreadsheet; the current cell when nothing is selected.
+    QString selectionText() const;
+    void copySelection() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void refreshLater();
 
