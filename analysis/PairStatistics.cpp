@@ -60,22 +60,31 @@ private:
 };
 
 // Walks each draw's own pairs: K(K-1)/2 look-ups a draw instead of a test of
-// every pair.
+// every pair. Each number of the draw set is taken once, however often drawn.
 void CountByDrawPairs(TPairIndex& index)
 {
+    std::array<bool, DrawSetSize> seen{};
+    std::array<int32_t, MaxNumbersPerDraw> numbers{};
+    const int32_t k = std::min(NumbersPerDraw, MaxNumbersPerDraw);
     for (int32_t j = 1; j <= DrawCount; ++j) {
-        const TDrawSet set = DrawSet(Draws[j]);
-        std::array<int32_t, MaxNumbersPerDraw> numbers{};
+        const TDrawRecord& draw = Draws[j];
         std::size_t count = 0;
-        for (int32_t n = 0; n < DrawSetSize; ++n)
-            if (set.test(static_cast<std::size_t>(n)))
-                numbers[count++] = n;
+        for (int32_t n = 1; n <= k; ++n) {
+            const int32_t number = draw.Numbers[n];
+            if (InDrawSet(number) && !seen[static_cast<std::size_t>(number)]) {
+                seen[static_cast<std::size_t>(number)] = true;
+                numbers[count++] = number;
+            }
+        }
         for (std::size_t x = 0; x < count; ++x) {
+            seen[static_cast<std::size_t>(numbers[x])] = false;
             if (const int32_t same = index.at(numbers[x], numbers[x]))
-                CountHit(same, Draws[j].DrawNo);
-            for (std::size_t y = x + 1; y < count; ++y)
-                if (const int32_t pairNo = index.at(numbers[x], numbers[y]))
-                    CountHit(pairNo, Draws[j].DrawNo);
+                CountHit(same, draw.DrawNo);
+            for (std::size_t y = x + 1; y < count; ++y) {
+                const auto [low, high] = std::minmax(numbers[x], numbers[y]);
+                if (const int32_t pairNo = index.at(low, high))
+                    CountHit(pairNo, draw.DrawNo);
+            }
         }
     }
 }

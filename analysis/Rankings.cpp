@@ -3,17 +3,42 @@
 #include "analysis/Tables.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace Main {
 
 namespace {
 
+// The keys are small integers (hits up to 1000, four-digit draw numbers), so a
+// counting sort orders a table in linear time, ties in their previous order.
+// Keys spread wider than the table is long fall back to a stable comparison
+// sort.
 template <int32_t TPairStat::*Key>
 void RankBy(TStatTable& table)
 {
-    auto entries = table.first(PairCount);
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const TPairStat& a, const TPairStat& b) { return a.*Key < b.*Key; });
+    const auto entries = table.first(std::max(PairCount, 0));
+    if (entries.empty())
+        return;
+    const auto [lowest, highest] = std::minmax_element(
+        entries.begin(), entries.end(), [](const TPairStat& a, const TPairStat& b) { return a.*Key < b.*Key; });
+    const int64_t low = (*lowest).*Key;
+    const auto range = static_cast<std::size_t>(int64_t{(*highest).*Key} - low + 1);
+    if (range > 4 * entries.size() + 4096) {
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const TPairStat& a, const TPairStat& b) { return a.*Key < b.*Key; });
+        return;
+    }
+
+    const auto slot = [low](const TPairStat& entry) { return static_cast<std::size_t>(entry.*Key - low); };
+    std::vector<std::size_t> next(range + 1, 0); // where the next entry of each key goes
+    for (const TPairStat& entry : entries)
+        ++next[slot(entry) + 1];
+    std::partial_sum(next.begin(), next.end(), next.begin());
+    std::vector<TPairStat> ranked(entries.size());
+    for (const TPairStat& entry : entries)
+        ranked[next[slot(entry)]++] = entry;
+    std::copy(ranked.begin(), ranked.end(), entries.begin());
 }
 
 template <int32_t TPairStat::*Key>

@@ -9,20 +9,37 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTimer>
+
+// Building a file dialog takes longer than the whole analysis of a file, so
+// the next one is built while the program is idle, ready for the next Open.
+void TForm1::prepareOpenDialog()
+{
+    if (nextOpenDialog_)
+        return;
+    nextOpenDialog_ = new QFileDialog(this, "Открытие файла");
+    nextOpenDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    nextOpenDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name of a missing file goes through, to be reported by the loader.
+    nextOpenDialog_->setFileMode(QFileDialog::AnyFile);
+    nextOpenDialog_->ensurePolished();
+}
 
 void TForm1::N2Click()
 {
     RunCommand([this] {
-        QFileDialog dialog(this, "Открытие файла");
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        // A typed name of a missing file goes through, to be reported by the loader.
-        dialog.setFileMode(QFileDialog::AnyFile);
+        prepareOpenDialog();
+        QFileDialog* dialog = nextOpenDialog_;
+        nextOpenDialog_.clear();
+        // Taking a dialog down waits for its folder-reading thread: also done idle.
+        const auto disposeLater = qScopeGuard([dialog] { dialog->deleteLater(); });
+        QTimer::singleShot(0, this, &TForm1::prepareOpenDialog);
         if (!lastFileName_.isEmpty())
-            dialog.selectFile(lastFileName_);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            dialog->selectFile(lastFileName_);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return;
-        openDrawFile(dialog.selectedFiles().constFirst());
+        openDrawFile(dialog->selectedFiles().constFirst());
     });
 }
 

@@ -3,9 +3,11 @@
 #include "analysis/Analysis.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 class QAction;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -58,6 +60,7 @@ private:
         QString undoCaption;
     };
 
+    void prepareOpenDialog();
     void createControls();
     void createMenu();
     void setFocusOrder();
@@ -68,6 +71,7 @@ private:
 
     bool fileLoaded_ = false;
     QString lastFileName_;
+    QPointer<QFileDialog> nextOpenDialog_;
 
     QLabel* Label1;
     QLabel* Label2;

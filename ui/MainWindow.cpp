@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 TForm1* Form1 = nullptr;
 
@@ -59,6 +60,7 @@ TForm1::TForm1()
     setFocusOrder();
     move(192, 107);
     setFixedSize(sizeHint());
+    QTimer::singleShot(0, this, &TForm1::prepareOpenDialog);
 }
 
 void TForm1::createControls()

@@ -20,15 +20,17 @@ QString ApplicationTitle()
 
 namespace {
 
-void RunMessageBox(QMessageBox::Icon icon, const QString& text, bool centreOnScreen)
+// The box belongs to no window, so that no window going away while it is open
+// (a file dialog after its answer, say) can take the box with it. It is
+// application-modal and stands in the middle of the screen.
+void RunMessageBox(QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::NoButton);
+    box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(box.addButton("OK", QMessageBox::AcceptRole));
-    if (centreOnScreen) {
-        box.adjustSize();
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            box.move(screen->availableGeometry().center() - box.rect().center());
-    }
+    box.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        box.move(screen->availableGeometry().center() - box.rect().center());
     box.exec();
 }
 
@@ -36,7 +38,7 @@ void RunMessageBox(QMessageBox::Icon icon, const QString& text, bool centreOnScr
 
 void ShowMessage(const QString& text)
 {
-    RunMessageBox(QMessageBox::NoIcon, text, true);
+    RunMessageBox(QMessageBox::NoIcon, text);
 }
 
 QString ErrorBoxText(const QString& message)
@@ -48,5 +50,5 @@ QString ErrorBoxText(const QString& message)
 
 void ShowErrorBox(const QString& message)
 {
-    RunMessageBox(QMessageBox::Critical, ErrorBoxText(message), false);
+    RunMessageBox(QMessageBox::Critical, ErrorBoxText(message));
 }

@@ -13,7 +13,8 @@ QString ApplicationTitleOf(const QString& executablePath);
 // A plain message: modal, centred on the screen, no icon, one "OK" button.
 void ShowMessage(const QString& text);
 
-// The error box for a failed command: modal, stop icon, one "OK" button. A
+// The error box for a failed command: modal, centred on the screen, stop icon,
+// one "OK" button. A
 // message ending in a character that sorts after the full stop gets one.
 void ShowErrorBox(const QString& message);
 QString ErrorBoxText(const QString& message);
