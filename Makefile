@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench asan fuzz clean
 
 all: build
 
@@ -30,5 +30,29 @@ bench: deps
 	./build-release/bench/analysis_bench
 	./build-release/bench/window_bench
 
+# The whole suite, window tests included, under AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails it.
+SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+asan: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELDORAN_BUILD_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The loader fuzzed for FUZZ_SECONDS (60 by default); a finding fails the run
+# and is kept in tests/fuzz/regressions, which the test suite replays.
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+fuzz: deps
+	./scripts/install-deps.sh clang libclang-rt-14-dev
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DVELDORAN_BUILD_TESTS=OFF -DVELDORAN_BUILD_BENCH=OFF -DVELDORAN_BUILD_FUZZ=ON \
+	    -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build build-fuzz -j $(JOBS) --target draw_file_fuzzer
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/tests/fuzz/draw_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=2048 -print_final_stats=1 \
+	    -artifact_prefix=tests/fuzz/regressions/ build-fuzz/corpus tests/fuzz/corpus
+
 clean:
-	rm -rf $(BUILD_DIR) build-release
+	rm -rf $(BUILD_DIR) build-release build-asan build-fuzz

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,11 @@ const std::vector<LoadCase> LoadCases = {
     {"PrefixWithoutDigits", "02/09\n0001  0x02\n", "'0x' is not a valid integer value", 2, 9, {}},
     {"NulByte", "02/09\n0001  0" + Nul + "02\n", "'0\xef\xbf\xbd' is not a valid integer value", 2, 9, {}},
     {"Windows1251Text", "02/09\n0001  \xd2\xe8\n", "'\xd0\xa2\xd0\xb8' is not a valid integer value", 2, 9, {}},
+    {"TabInDrawNumber", "02/09\n0001  0102\n\t002  0304\n", "'\t002' is not a valid integer value", 2, 9,
+     {{1, {1, 2}}}},
+    {"DollarWithoutDigits", "02/09\n0001  $ 02\n", "'$ ' is not a valid integer value", 2, 9, {}},
+    {"XWithoutDigits", "02/09\n0001  01x\n", "'x' is not a valid integer value", 2, 9, {}},
+    {"TrailingBlankInHeader", "2 /09\n", "'2 ' is not a valid integer value", Untouched, Untouched, {}},
     {"MoreThanTwentyNumbers", "21/99\n0001  01\n",
      "Лотерея типа 21 из 99 не поддерживается: в тираже не больше 20 чисел", 21, 99, {}},
 };
@@ -151,6 +157,71 @@ INSTANTIATE_TEST_SUITE_P(
                     OpenFailureCase{"FileUsedAsFolder", "plain.txt/draws.txt", "Invalid filename"},
                     OpenFailureCase{"NameTooLong", std::string(300, 'a'), "Invalid filename"}),
     [](const testing::TestParamInfo<OpenFailureCase>& info) { return info.param.name; });
+
+// A non-digit in every column of every field: the message names that field,
+// and what was read before it stays.
+struct FieldCase {
+    std::string bytes;
+    std::string message;
+    int32_t k, m;
+    std::vector<Draw> draws;
+
+    friend void PrintTo(const FieldCase& c, std::ostream* out) { *out << testing::PrintToString(c.bytes); }
+};
+
+std::vector<FieldCase> EveryFieldColumn()
+{
+    const std::string header = "03/09", first = "0001  010203", second = "0002  040506";
+    const std::vector<Draw> firstDraw{{1, {1, 2, 3}}};
+    struct Field {
+        bool inHeader;
+        std::size_t column, width;
+    };
+    const Field fields[] = {{true, 1, 2}, {true, 4, 2}, {false, 1, 4}, {false, 7, 2}, {false, 9, 2}, {false, 11, 2}};
+    std::vector<FieldCase> cases;
+    for (const Field& field : fields) {
+        for (std::size_t offset = 0; offset < field.width; ++offset) {
+            std::string line = field.inHeader ? header : second;
+            line[field.column - 1 + offset] = 'z';
+            const std::string message = "'" + line.substr(field.column - 1, field.width) + "' is not a valid integer value";
+            if (field.inHeader) {
+                const bool kFails = field.column == 1;
+                cases.push_back({line + "\n" + first + "\n", message, kFails ? Untouched : 3, Untouched, {}});
+            } else {
+                cases.push_back({header + "\n" + first + "\n" + line + "\n", message, 3, 9, firstDraw});
+            }
+        }
+    }
+    return cases;
+}
+
+class DrawFileFieldTest : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(DrawFileFieldTest, NonDigitStopsTheLoadAtItsField)
+{
+    const FieldCase& c = GetParam();
+    TempDir dir;
+    ResetHeader();
+    EXPECT_EQ(Load(dir.write("draws.txt", c.bytes)), c.message);
+    EXPECT_EQ(NumbersPerDraw, c.k);
+    EXPECT_EQ(MaxNumber, c.m);
+    EXPECT_EQ(LoadedDraws(), c.draws);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryColumn, DrawFileFieldTest, testing::ValuesIn(EveryFieldColumn()));
+
+TEST(DrawFileLoader, FileWithoutReadPermission)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root, where permissions do not stop reading";
+    TempDir dir;
+    const std::string path = dir.write("locked.txt", "06/49\n");
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    ResetHeader();
+    EXPECT_EQ(Load(path), "File access denied");
+    EXPECT_EQ(NumbersPerDraw, Untouched);
+    EXPECT_EQ(DrawCount, 0);
+}
 
 TEST(FileErrorMessage, MapsSystemErrorNumbers)
 {
