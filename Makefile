@@ -43,7 +43,8 @@ asan: deps
 # The loader fuzzed for FUZZ_SECONDS (60 by default); a finding fails the run
 # and is kept in tests/fuzz/regressions, which the test suite replays.
 FUZZ_SECONDS ?= 60
-FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
+    -fsanitize-coverage-ignorelist=$(CURDIR)/tests/fuzz/coverage-ignorelist.txt
 fuzz: deps
 	./scripts/install-deps.sh clang libclang-rt-14-dev
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

@@ -49,6 +49,13 @@ TExtremes ExtremesOf(const TStatTable& table)
         return result;
     result.Min = table[1].*Key;
     result.Max = table[PairCount].*Key;
+    const auto entries = table.first(PairCount);
+    const auto count = [&entries](int32_t value) {
+        return static_cast<std::size_t>(
+            std::count_if(entries.begin(), entries.end(), [value](const TPairStat& e) { return e.*Key == value; }));
+    };
+    result.MinList.reserve(count(result.Min));
+    result.MaxList.reserve(count(result.Max));
     for (int32_t i = 1; i <= PairCount; ++i) {
         const TPairStat& entry = table[i];
         if (entry.*Key == result.Min)

@@ -76,6 +76,8 @@ std::string CheckExtremes(TMeasure measure, const TStatTable& table)
     if (PairCount == 0)
         return e.MinList.empty() && e.MaxList.empty() && e.Min == 0 && e.Max == 0 ? "" : "extremes without pairs";
     std::vector<TPairRecord> minList, maxList;
+    minList.reserve(static_cast<std::size_t>(PairCount));
+    maxList.reserve(static_cast<std::size_t>(PairCount));
     int32_t low = table[1].*Key, high = table[1].*Key;
     for (int32_t i = 1; i <= PairCount; ++i) {
         low = std::min(low, table[i].*Key);
