@@ -3,9 +3,7 @@
 // results take.
 #include "Lotteries.h"
 
-#include "ui/About.h"
-#include "ui/Help.h"
-#include "ui/Main.h"
+#include "ui/ProgramWindows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -85,12 +83,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
     QApplication application(argc, argv);
-    TForm1 form;
-    Form1 = &form;
-    TForm3 about;
-    Form3 = &about;
-    TForm4 help;
-    Form4 = &help;
+    TProgramWindows windows;
+    TForm1& form = windows.main;
     form.show();
     QCoreApplication::processEvents();
     form.repaint();
@@ -142,8 +136,5 @@ int main(int argc, char** argv)
     std::printf("\nResident memory: %.1f MiB right after start, %.1f MiB after \"Статистика\" on 20-99/1000 "
                 "(+%.1f MiB)\n",
                 residentAtStart, residentAfterLargest, residentAfterLargest - residentAtStart);
-    Form4 = nullptr;
-    Form3 = nullptr;
-    Form1 = nullptr;
     return 0;
 }

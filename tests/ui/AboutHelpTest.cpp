@@ -1,9 +1,7 @@
 #include "ModalDialogs.h"
 #include "support/DrawFiles.h"
 
-#include "ui/About.h"
-#include "ui/Help.h"
-#include "ui/Main.h"
+#include "ui/ProgramWindows.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -28,9 +26,10 @@ class AboutHelpTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TForm1> main;
-    std::unique_ptr<TForm3> about;
-    std::unique_ptr<TForm4> help;
+    std::unique_ptr<TProgramWindows> windows;
+    TForm1* main = nullptr;
+    TForm3* about = nullptr;
+    TForm4* help = nullptr;
     std::unique_ptr<TestSupport::TempDir> dir;
     QString startFolder;
 
@@ -42,11 +41,11 @@ private:
             qFatal("no control %s", name);
         return found;
     }
-    QString memoText() { return child<QPlainTextEdit>(help.get(), "Memo1")->toPlainText(); }
+    QString memoText() { return child<QPlainTextEdit>(help, "Memo1")->toPlainText(); }
     SeenMessage showHelp()
     {
         MessageBoxAnswer box;
-        QMetaObject::invokeMethod(main.get(), "N6Click");
+        QMetaObject::invokeMethod(main, "N6Click");
         return box.seen;
     }
 
@@ -56,23 +55,16 @@ private slots:
         startFolder = QDir::currentPath();
         dir = std::make_unique<TestSupport::TempDir>();
         QDir::setCurrent(QString::fromStdString(dir->path().string()));
-        main = std::make_unique<TForm1>();
-        Form1 = main.get();
-        about = std::make_unique<TForm3>();
-        Form3 = about.get();
-        help = std::make_unique<TForm4>();
-        Form4 = help.get();
+        windows = std::make_unique<TProgramWindows>();
+        main = &windows->main;
+        about = &windows->about;
+        help = &windows->help;
         main->show();
     }
 
     void cleanup()
     {
-        Form4 = nullptr;
-        Form3 = nullptr;
-        Form1 = nullptr;
-        help.reset();
-        about.reset();
-        main.reset();
+        windows.reset();
         QDir::setCurrent(startFolder);
         dir.reset();
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
@@ -110,7 +102,7 @@ private slots:
         QFETCH(QPoint, topLeft);
         QFETCH(int, height);
         QFETCH(QString, text);
-        QWidget* control = child(about.get(), QTest::currentDataTag());
+        QWidget* control = child(about, QTest::currentDataTag());
         QCOMPARE(control->pos(), topLeft);
         QCOMPARE(control->height(), height);
         if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -124,22 +116,22 @@ private slots:
 
     void aboutDisablesMainWindowUntilBack()
     {
-        QVERIFY(QMetaObject::invokeMethod(main.get(), "N5Click"));
+        QVERIFY(QMetaObject::invokeMethod(main, "N5Click"));
         QVERIFY(about->isVisible());
         QVERIFY(!main->isEnabled());
-        QVERIFY(QMetaObject::invokeMethod(about.get(), "Button1Click"));
+        QVERIFY(QMetaObject::invokeMethod(about, "Button1Click"));
         QVERIFY(!about->isVisible());
         QVERIFY(main->isEnabled());
     }
 
     void aboutCloseBoxEnablesMainWindow()
     {
-        QVERIFY(QMetaObject::invokeMethod(main.get(), "N5Click"));
+        QVERIFY(QMetaObject::invokeMethod(main, "N5Click"));
         QVERIFY(!main->isEnabled());
         QVERIFY(about->close());
         QVERIFY(!about->isVisible());
         QVERIFY(main->isEnabled());
-        QVERIFY(QMetaObject::invokeMethod(main.get(), "N5Click"));
+        QVERIFY(QMetaObject::invokeMethod(main, "N5Click"));
         QVERIFY(about->isVisible());
     }
 
@@ -148,8 +140,8 @@ private slots:
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("mailto", &catcher, "open");
         QDesktopServices::setUrlHandler("http", &catcher, "open");
-        QVERIFY(QMetaObject::invokeMethod(about.get(), "Label6Click"));
-        QVERIFY(QMetaObject::invokeMethod(about.get(), "Label7Click"));
+        QVERIFY(QMetaObject::invokeMethod(about, "Label6Click"));
+        QVERIFY(QMetaObject::invokeMethod(about, "Label7Click"));
         QDesktopServices::unsetUrlHandler("mailto");
         QDesktopServices::unsetUrlHandler("http");
         QCOMPARE(catcher.urls.size(), 2);
@@ -163,7 +155,7 @@ private slots:
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("http", &catcher, "open");
         about->show();
-        QTest::mouseClick(child(about.get(), "Label7"), Qt::LeftButton);
+        QTest::mouseClick(child(about, "Label7"), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("http");
         QCOMPARE(catcher.urls.size(), 1);
     }
@@ -195,10 +187,10 @@ private slots:
     {
         dir->write("help.txt", "text\n");
         QVERIFY(!showHelp().shown);
-        child<QPlainTextEdit>(help.get(), "Memo1")->setPlainText("typed by the user");
+        child<QPlainTextEdit>(help, "Memo1")->setPlainText("typed by the user");
         QVERIFY(!showHelp().shown);
         QCOMPARE(memoText(), QString("text\n"));
-        QVERIFY(QMetaObject::invokeMethod(help.get(), "Button1Click"));
+        QVERIFY(QMetaObject::invokeMethod(help, "Button1Click"));
         QVERIFY(!help->isVisible());
     }
 
