@@ -31,9 +31,14 @@ std::vector<TPairStat> Table(const TStatTable& table)
 
 TEST(Rankings, StableAscendingLikeInsertionSort)
 {
-    for (const auto& [k, m, count] : {std::tuple{6, 49, 100}, {5, 36, 40}, {20, 99, 1000}, {3, 9, 1}}) {
-        SCOPED_TRACE(testing::Message() << k << " of " << m);
-        LoadText(TestSupport::DrawFileText(k, m, TestSupport::RandomDraws(k, m, count, 42)));
+    std::vector<std::string> files;
+    for (const auto& [k, m, count] : {std::tuple{6, 49, 100}, {5, 36, 40}, {20, 99, 1000}, {3, 9, 1}})
+        files.push_back(TestSupport::DrawFileText(k, m, TestSupport::RandomDraws(k, m, count, 42)));
+    // Draw numbers far apart: keys spread wider than the table is long.
+    files.push_back("02/05\n-999  0102\n9999  0304\n0500  0102\n0007  0405\n");
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file.substr(0, 5));
+        LoadText(file);
         auto expected = TestSupport::ReferenceStatistics();
         EXPECT_EQ(Table(Stats), expected);
         for (const auto& [table, key] : {std::pair{&ByHits, &TPairStat::Hits},
