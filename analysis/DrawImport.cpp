@@ -1,0 +1,262 @@
+#include "analysis/DrawImport.h"
+
+#include "analysis/Errors.h"
+#include "analysis/HistoryText.h"
+#include "analysis/Tables.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace Main {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The blank-separated words of a field, when there are two or more and every
+// one is a number.
+std::vector<std::string_view> NumberWords(std::string_view field)
+{
+    std::vector<std::string_view> words;
+    std::size_t pos = 0;
+    while (pos < field.size()) {
+        while (pos < field.size() && IsBlank(field[pos]))
+            ++pos;
+        std::size_t end = pos;
+        while (end < field.size() && !IsBlank(field[end]))
+            ++end;
+        if (end > pos) {
+            if (!ImportNumber(field.substr(pos, end - pos)))
+                return {};
+            words.push_back(field.substr(pos, end - pos));
+        }
+        pos = end;
+    }
+    if (words.size() < 2)
+        return {};
+    return words;
+}
+
+std::string Quoted(std::string_view text)
+{
+    std::size_t shown = std::min<std::size_t>(text.size(), 24);
+    while (shown < text.size() && (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
+        --shown; // not inside a UTF-8 character
+    return "«" + std::string(text.substr(0, shown)) + (shown < text.size() ? "…" : "") + "»";
+}
+
+void CheckLayout(const TImportLayout& layout, int32_t lastDraws)
+{
+    const auto k = static_cast<int32_t>(layout.NumberFields.size());
+    if (k < 1 || k > MaxNumbersPerDraw)
+        throw EAnalysisError("В тираже должно быть от 1 до 20 чисел, а выбрано полей с числами: " + std::to_string(k));
+    if (layout.MaxNumber < 2 || layout.MaxNumber > 99)
+        throw EAnalysisError(
+            "Наибольшее число лотереи M должно быть от 2 до 99, а указано " + std::to_string(layout.MaxNumber));
+    if (lastDraws < 1 || lastDraws > MaxDraws)
+        throw EAnalysisError("Загрузить можно от 1 до 1000 последних тиражей, а указано " + std::to_string(lastDraws));
+    for (int32_t field : layout.NumberFields)
+        if (field < 1)
+            throw EAnalysisError("Поля нумеруются с 1, а указано поле " + std::to_string(field));
+    if (layout.DrawNoField < 0)
+        throw EAnalysisError("Поля нумеруются с 1, а указано поле " + std::to_string(layout.DrawNoField));
+}
+
+// One row read against the layout: the draw, or why it is skipped. Without a
+// draw-number field DrawNo is left 0 to be filled in from the row's position.
+std::optional<std::string> ReadRow(
+    const std::vector<std::string>& fields, const TImportLayout& layout, TDrawRecord& draw)
+{
+    const int32_t needed
+        = std::max(layout.DrawNoField, *std::max_element(layout.NumberFields.begin(), layout.NumberFields.end()));
+    if (static_cast<int32_t>(fields.size()) < needed)
+        return "полей в строке " + std::to_string(fields.size()) + ", а нужно не меньше " + std::to_string(needed);
+    const auto field = [&fields](int32_t n) -> const std::string& { return fields[static_cast<std::size_t>(n - 1)]; };
+
+    draw.DrawNo = 0;
+    if (layout.DrawNoField > 0) {
+        const auto drawNo = ImportNumber(field(layout.DrawNoField));
+        if (!drawNo)
+            return "номер тиража в поле " + std::to_string(layout.DrawNoField) + " " + Quoted(field(layout.DrawNoField))
+                + " — не число";
+        draw.DrawNo = *drawNo;
+    }
+    std::array<bool, 100> seen {};
+    int32_t k = 0;
+    for (int32_t n : layout.NumberFields) {
+        const auto number = ImportNumber(field(n));
+        if (!number)
+            return "поле " + std::to_string(n) + " " + Quoted(field(n)) + " — не число";
+        if (*number < 1 || *number > layout.MaxNumber)
+            return "число " + std::to_string(*number) + " в поле " + std::to_string(n) + " вне диапазона 1.."
+                + std::to_string(layout.MaxNumber);
+        if (seen[static_cast<std::size_t>(*number)])
+            return "число " + std::to_string(*number) + " повторяется";
+        seen[static_cast<std::size_t>(*number)] = true;
+        draw.Numbers[++k] = *number;
+    }
+    return std::nullopt;
+}
+
+bool IsBlankLine(std::string_view line)
+{
+    return Trim(line).empty();
+}
+
+} // namespace
+
+std::optional<int32_t> ImportNumber(std::string_view field)
+{
+    if (field.empty() || field.size() > 10)
+        return std::nullopt;
+    int64_t value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+std::vector<std::string> SplitImportLine(std::string_view line, char delimiter)
+{
+    std::vector<std::string> raw;
+    const bool blanks = delimiter == ' ';
+    std::size_t pos = 0;
+    for (;;) {
+        if (blanks) {
+            while (pos < line.size() && IsBlank(line[pos]))
+                ++pos;
+            if (pos == line.size())
+                break;
+        }
+        std::string field;
+        bool quoted = false;
+        bool wasQuoted = false;
+        std::size_t quotedEnd = 0; // the quoted text's length; what follows it is trimmed
+        for (; pos < line.size(); ++pos) {
+            const char c = line[pos];
+            if (quoted) {
+                if (c != '"')
+                    field.push_back(c);
+                else if (pos + 1 < line.size() && line[pos + 1] == '"')
+                    field.push_back(line[++pos]);
+                else {
+                    quoted = false;
+                    quotedEnd = field.size();
+                }
+            } else if (c == '"' && Trim(field).empty() && !wasQuoted) {
+                field.clear();
+                quoted = wasQuoted = true;
+            } else if (c == delimiter || (blanks && IsBlank(c))) {
+                break;
+            } else {
+                field.push_back(c);
+            }
+        }
+        if (wasQuoted)
+            raw.push_back(field.substr(0, quotedEnd) + std::string(Trim(std::string_view(field).substr(quotedEnd))));
+        else
+            raw.push_back(std::string(Trim(field)));
+        if (pos >= line.size())
+            break;
+        ++pos; // past the delimiter
+    }
+
+    std::vector<std::string> fields;
+    fields.reserve(raw.size());
+    for (std::string& field : raw) {
+        if (const auto words = NumberWords(field); !words.empty())
+            fields.insert(fields.end(), words.begin(), words.end());
+        else
+            fields.push_back(std::move(field));
+    }
+    return fields;
+}
+
+std::vector<std::string> ReadHistoryHead(const std::string& fileName, int32_t count)
+{
+    THistoryText text(fileName);
+    std::vector<std::string> lines;
+    std::string line;
+    while (static_cast<int32_t>(lines.size()) < count && text.next(line))
+        lines.push_back(line);
+    return lines;
+}
+
+TImportedHistory ReadDrawHistory(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws)
+{
+    CheckLayout(layout, lastDraws);
+    THistoryText text(fileName);
+    TImportedHistory history;
+    TImportResult& result = history.Result;
+
+    // The rows kept, with their positions among all rows in file order; only
+    // the most recent lastDraws are ever held.
+    struct TKept {
+        int32_t row;
+        TDrawRecord draw;
+    };
+    std::deque<TKept> kept;
+    std::string line;
+    while (text.next(line)) {
+        if (text.lineNo() <= layout.HeaderLines || IsBlankLine(line))
+            continue;
+        ++result.Rows;
+        TDrawRecord draw;
+        if (auto problem = ReadRow(SplitImportLine(line, layout.Delimiter), layout, draw)) {
+            result.Skipped.push_back({ text.lineNo(), std::move(*problem) });
+            continue;
+        }
+        if (layout.NewestFirst) {
+            if (static_cast<int32_t>(kept.size()) < lastDraws)
+                kept.push_back({ result.Rows, draw });
+        } else {
+            kept.push_back({ result.Rows, draw });
+            if (static_cast<int32_t>(kept.size()) > lastDraws)
+                kept.pop_front();
+        }
+    }
+    if (kept.empty())
+        throw EAnalysisError(result.Rows == 0 ? "В файле нет ни одного тиража"
+                                              : "Ни один тираж файла не подходит под выбранное описание: "
+                    + std::to_string(result.Rows) + " строк пропущено");
+
+    if (layout.NewestFirst)
+        std::reverse(kept.begin(), kept.end());
+    history.Draws.reserve(kept.size());
+    for (TKept& entry : kept) {
+        if (layout.DrawNoField == 0)
+            entry.draw.DrawNo = layout.NewestFirst ? result.Rows - entry.row + 1 : entry.row;
+        history.Draws.push_back(entry.draw);
+    }
+    result.Loaded = static_cast<int32_t>(history.Draws.size());
+    return history;
+}
+
+TImportResult ImportDrawHistory(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws)
+{
+    TImportedHistory history = ReadDrawHistory(fileName, layout, lastDraws);
+    NumbersPerDraw = static_cast<int32_t>(layout.NumberFields.size());
+    MaxNumber = layout.MaxNumber;
+    DrawCount = 0;
+    for (const TDrawRecord& draw : history.Draws)
+        Draws[++DrawCount] = draw;
+    return history.Result;
+}
+
+} // namespace Main

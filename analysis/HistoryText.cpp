@@ -1,0 +1,31 @@
+#include "analysis/HistoryText.h"
+
+#include "analysis/Errors.h"
+#include "analysis/TextEncoding.h"
+
+#include <algorithm>
+
+namespace Main {
+
+THistoryText::THistoryText(const std::string& fileName)
+    : file_(fileName)
+{
+}
+
+bool THistoryText::next(std::string& line)
+{
+    if (file_.eof())
+        return false;
+    line = file_.readLine(MaxLineLength);
+    ++lineNo_;
+    if (lineNo_ == 1 && line.starts_with("\xEF\xBB\xBF"))
+        line.erase(0, 3);
+    if (line.find('\0') != std::string::npos)
+        throw EAnalysisError(
+            "Файл не похож на историю тиражей: в строке " + std::to_string(lineNo_) + " двоичные данные");
+    if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        line = LegacyTextToUtf8(line);
+    return true;
+}
+
+} // namespace Main

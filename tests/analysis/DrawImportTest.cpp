@@ -1,0 +1,290 @@
+#include "analysis/Analysis.h"
+#include "support/DrawFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace Main;
+using TestSupport::Draw;
+using TestSupport::TempDir;
+
+namespace {
+
+std::vector<Draw> TableDraws()
+{
+    std::vector<Draw> draws;
+    for (int32_t j = 1; j <= DrawCount; ++j) {
+        Draw draw { Draws[j].DrawNo, {} };
+        for (int32_t k = 1; k <= NumbersPerDraw; ++k)
+            draw.numbers.push_back(Draws[j].Numbers[k]);
+        draws.push_back(draw);
+    }
+    return draws;
+}
+
+std::string Joined(const std::vector<int32_t>& numbers, const std::string& separator, bool padded = false)
+{
+    std::string text;
+    for (int32_t n : numbers) {
+        if (!text.empty())
+            text += separator;
+        text += (padded && n < 10 ? "0" : "") + std::to_string(n);
+    }
+    return text;
+}
+
+// A date for the draw at `index` (0 = oldest), two draws a week.
+struct Day {
+    int32_t year, month, day;
+};
+Day DateOf(int32_t index)
+{
+    return { 2000 + index / 104, 1 + (index / 8) % 12, 1 + (index * 2) % 28 };
+}
+std::string Two(int32_t n)
+{
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+const char* const EnglishMonths[]
+    = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
+const char* const RussianMonths[] = { "января", "февраля", "марта", "апреля", "мая", "июня", "июля", "августа",
+    "сентября", "октября", "ноября", "декабря" };
+
+// One published layout: the header, how a draw is written, and the layout the
+// proposal must find for it.
+struct HistoryCase {
+    std::string name;
+    int32_t k, m, count, firstDrawNo;
+    bool newestFirst;
+    std::string header;
+    std::function<std::string(const Draw&, int32_t index)> row;
+    TImportLayout expected;
+
+    friend void PrintTo(const HistoryCase& c, std::ostream* out) { *out << c.name; }
+};
+
+std::string Write(const TempDir& dir, const HistoryCase& c, const std::vector<Draw>& draws, const std::string& lineEnd)
+{
+    std::string text = c.header;
+    std::vector<int32_t> order;
+    for (int32_t i = 0; i < c.count; ++i)
+        order.push_back(c.newestFirst ? c.count - 1 - i : i);
+    for (int32_t i : order)
+        text += c.row(draws[static_cast<std::size_t>(i)], i) + lineEnd;
+    return dir.write(c.name + ".csv", text);
+}
+
+std::vector<int32_t> Range(int32_t from, int32_t to)
+{
+    std::vector<int32_t> fields;
+    for (int32_t f = from; f <= to; ++f)
+        fields.push_back(f);
+    return fields;
+}
+
+const HistoryCase Histories[] = {
+    { "csv_header_iso_dates_bonus", 6, 49, 400, 1, false, "Draw,Date,N1,N2,N3,N4,N5,N6,Bonus,Jackpot\r\n",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return std::to_string(d.drawNo) + "," + std::to_string(day.year) + "-" + Two(day.month) + "-" + Two(day.day)
+                + "," + Joined(d.numbers, ",") + "," + std::to_string(1 + (d.drawNo * 7) % 49) + ","
+                + std::to_string(1000000 + i * 13);
+        },
+        { ',', 1, 1, Range(3, 8), 49, false } },
+    { "semicolon_russian_one_field_newest_first", 5, 36, 250, 3001, true, "Тираж;Дата;Выигрышные числа;Джекпот\n",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return std::to_string(d.drawNo) + ";" + Two(day.day) + "." + Two(day.month) + "." + std::to_string(day.year)
+                + ";" + Joined(d.numbers, " ") + ";" + std::to_string(i % 9 + 1) + " 000 000 руб.";
+        },
+        { ';', 1, 1, Range(3, 7), 36, true } },
+    { "tab_no_header_five_digit_draws", 6, 45, 300, 10001, true, "",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return Two(day.month) + "/" + Two(day.day) + "/" + std::to_string(day.year) + "\t"
+                + std::to_string(d.drawNo) + "\t" + Joined(d.numbers, "\t", true);
+        },
+        { '\t', 0, 2, Range(3, 8), 45, true } },
+    { "quoted_bom_powerball", 5, 69, 500, 1, true, "\xEF\xBB\xBF\"Draw Date\",\"Winning Numbers\",\"Multiplier\"\n",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return "\"" + Two(day.day) + "-" + EnglishMonths[day.month - 1] + "-" + std::to_string(day.year) + "\",\""
+                + Joined(d.numbers, " ", true) + " " + Two(1 + (i * 5) % 26) + "\",\"" + std::to_string(2 + i % 4)
+                + "\"";
+        },
+        { ',', 1, 0, Range(2, 6), 69, true } },
+    { "blanks_russian_dates_no_draw_numbers", 6, 49, 120, 1, true, "Дата тиража     Числа\n",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return std::to_string(day.day) + " " + RussianMonths[day.month - 1] + " " + std::to_string(day.year) + "   "
+                + Joined(d.numbers, "  ");
+        },
+        { ' ', 1, 0, Range(4, 9), 49, true } },
+    { "pipe_keno_year_week", 20, 80, 1200, 1, false, "year|week|draw|numbers\n",
+        [](const Draw& d, int32_t i) {
+            return std::to_string(1990 + i / 52) + "|" + std::to_string(1 + i % 52) + "|" + std::to_string(d.drawNo)
+                + "|" + Joined(d.numbers, " ");
+        },
+        { '|', 1, 3, Range(4, 23), 80, false } },
+    { "semicolon_week_before_numbers_2020_dates", 5, 90, 200, 1, false, "",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return std::to_string(day.year) + "." + Two(day.month) + "." + Two(day.day) + ".;"
+                + std::to_string(1 + (i / 2) % 52) + ";" + Joined(d.numbers, ";");
+        },
+        { ';', 0, 0, Range(3, 7), 90, false } },
+};
+
+class ImportHistory : public ::testing::TestWithParam<HistoryCase> { };
+
+// The proposal reads every layout without help, and importing with it gives
+// the same draw table as the program's own draw file of the same draws.
+TEST_P(ImportHistory, ProposalMatchesAndImportEqualsDrawFile)
+{
+    const HistoryCase& c = GetParam();
+    TempDir dir;
+    const auto draws = TestSupport::RandomDraws(c.k, c.m, c.count, 77, c.firstDrawNo);
+    const std::string file = Write(dir, c, draws, "\n");
+
+    const TImportLayout layout = ProposeImportLayout(file);
+    EXPECT_EQ(layout.Delimiter, c.expected.Delimiter);
+    EXPECT_EQ(layout.HeaderLines, c.expected.HeaderLines);
+    EXPECT_EQ(layout.DrawNoField, c.expected.DrawNoField);
+    EXPECT_EQ(layout.NumberFields, c.expected.NumberFields);
+    EXPECT_EQ(layout.MaxNumber, c.expected.MaxNumber);
+    EXPECT_EQ(layout.NewestFirst, c.expected.NewestFirst);
+
+    const TImportResult result = ImportDrawHistory(file, layout);
+    const int32_t kept = std::min(c.count, MaxDraws);
+    EXPECT_EQ(result.Rows, c.count);
+    EXPECT_EQ(result.Loaded, kept);
+    EXPECT_TRUE(result.Skipped.empty());
+    EXPECT_EQ(NumbersPerDraw, c.k);
+    EXPECT_EQ(MaxNumber, c.m);
+
+    std::vector<Draw> recent(draws.end() - kept, draws.end());
+    if (c.expected.DrawNoField == 0)
+        for (std::size_t i = 0; i < recent.size(); ++i)
+            recent[i].drawNo = c.count - kept + static_cast<int32_t>(i) + 1;
+    if (recent.back().drawNo <= 9999) {
+        LoadDrawFile(dir.write("same.txt", TestSupport::DrawFileText(c.k, c.m, recent)));
+        const auto fromDrawFile = TableDraws();
+        ImportDrawHistory(file, layout);
+        EXPECT_EQ(TableDraws(), fromDrawFile);
+    }
+    EXPECT_EQ(TableDraws(), recent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, ImportHistory, ::testing::ValuesIn(Histories), [](const auto& info) { return info.param.name; });
+
+TEST(ImportHistoryRows, BadRowsAreSkippedWithTheirLineAndReason)
+{
+    TempDir dir;
+    const std::string file = dir.write("bad.csv",
+        "draw,a,b,c\n"
+        "1,1,2,3\n"
+        "\n"
+        "2,1,2\n"
+        "3,1,x,3\n"
+        "4,1,50,3\n"
+        "5,7,7,3\n"
+        "x,4,5,6\n"
+        "7,4,5,6"); // last line without a line end
+    TImportLayout layout { ',', 1, 1, { 2, 3, 4 }, 49, false };
+    const TImportResult result = ImportDrawHistory(file, layout, 1000);
+    EXPECT_EQ(result.Rows, 7);
+    EXPECT_EQ(result.Loaded, 2);
+    ASSERT_EQ(result.Skipped.size(), 5u);
+    const std::pair<int32_t, std::string> expected[] = {
+        { 4, "полей в строке 3, а нужно не меньше 4" },
+        { 5, "поле 3 «x» — не число" },
+        { 6, "число 50 в поле 3 вне диапазона 1..49" },
+        { 7, "число 7 повторяется" },
+        { 8, "номер тиража в поле 1 «x» — не число" },
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(result.Skipped[i].Line, expected[i].first);
+        EXPECT_EQ(result.Skipped[i].Reason, expected[i].second);
+    }
+    EXPECT_EQ(TableDraws(), (std::vector<Draw> { { 1, { 1, 2, 3 } }, { 7, { 4, 5, 6 } } }));
+
+    // Numbered by position among all rows, the newest-first file's last row
+    // is the oldest draw; the most recent lastDraws are kept.
+    layout.DrawNoField = 0;
+    layout.NewestFirst = true;
+    EXPECT_EQ(ImportDrawHistory(file, layout, 1).Loaded, 1);
+    EXPECT_EQ(TableDraws(), (std::vector<Draw> { { 7, { 1, 2, 3 } } }));
+}
+
+// A failed import says why and leaves every table as it was.
+TEST(ImportHistoryRows, FailuresChangeNothing)
+{
+    TempDir dir;
+    const std::string good = dir.write("good.csv", "1,2,3\n4,5,6\n");
+    const TImportLayout layout { ',', 0, 0, { 1, 2, 3 }, 9, false };
+    const std::vector<int32_t> twentyOne = Range(1, 21);
+    const struct {
+        std::string file;
+        TImportLayout layout;
+        int32_t lastDraws;
+        std::string message;
+    } cases[] = {
+        { dir.path() / "missing.csv", layout, 10, "File not found" },
+        { dir.path().string(), layout, 10, "File access denied" },
+        { dir.write("binary.csv", std::string("1,2,3\n\0\x01\x02", 9)), layout, 10,
+            "Файл не похож на историю тиражей: в строке 2 двоичные данные" },
+        { dir.write("empty.csv", "\n\n"), layout, 10, "В файле нет ни одного тиража" },
+        { dir.write("words.csv", "a,b,c\n"), layout, 10,
+            "Ни один тираж файла не подходит под выбранное описание: 1 строк пропущено" },
+        { good, { ',', 0, 0, twentyOne, 30, false }, 10,
+            "В тираже должно быть от 1 до 20 чисел, а выбрано полей с числами: 21" },
+        { good, { ',', 0, 0, { 1, 2, 3 }, 100, false }, 10,
+            "Наибольшее число лотереи M должно быть от 2 до 99, а указано 100" },
+        { good, layout, 1001, "Загрузить можно от 1 до 1000 последних тиражей, а указано 1001" },
+    };
+    for (const auto& c : cases) {
+        LoadDrawFile(dir.write("before.txt", "02/09\n0001  0102\n"));
+        const auto before = TableDraws();
+        try {
+            ImportDrawHistory(c.file, c.layout, c.lastDraws);
+            ADD_FAILURE() << c.message;
+        } catch (const EAnalysisError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+        EXPECT_EQ(TableDraws(), before) << c.message;
+        EXPECT_EQ(MaxNumber, 9);
+    }
+}
+
+TEST(ImportHistoryText, FieldsAndDates)
+{
+    using Fields = std::vector<std::string>;
+    EXPECT_EQ(SplitImportLine(R"( "a,b" , "say ""hi""",,3 9 17 ,7)", ','),
+        (Fields { "a,b", "say \"hi\"", "", "3", "9", "17", "7" }));
+    EXPECT_EQ(SplitImportLine("  12   3 4\t5  ", ' '), (Fields { "12", "3", "4", "5" }));
+    EXPECT_EQ(SplitImportLine("1 000 руб.|2", '|'), (Fields { "1 000 руб.", "2" }));
+
+    const std::pair<std::string, int32_t> dates[] = {
+        { "x,2024-05-25,1", 20240525 },
+        { "2020.05.05.;3", 20200505 },
+        { "1;25.05.2024", 20240525 },
+        { "05/25/2024", 20240525 },
+        { "25/05/2024", 20240525 },
+        { "\"06-Feb-2013\"", 20130206 },
+        { "7 июля 2024 3 9", 20240707 },
+        { "7 Июля 2024", 20240707 },
+        { "12 May 2001", 20010512 },
+        { "1,2,3", 0 },
+        { "32.01.2024", 0 },
+        { "12345-01-02", 0 },
+    };
+    for (const auto& [text, date] : dates)
+        EXPECT_EQ(FindDate(text).value_or(0), date) << text;
+}
+
+} // namespace
