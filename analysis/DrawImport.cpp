@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 
 namespace Main {
 
@@ -132,7 +133,7 @@ std::optional<int32_t> ImportNumber(std::string_view field)
     return static_cast<int32_t>(value);
 }
 
-std::vector<std::string> SplitImportLine(std::string_view line, char delimiter)
+std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, std::vector<int32_t>* origins)
 {
     std::vector<std::string> raw;
     const bool blanks = delimiter == ' ';
@@ -179,11 +180,15 @@ std::vector<std::string> SplitImportLine(std::string_view line, char delimiter)
 
     std::vector<std::string> fields;
     fields.reserve(raw.size());
-    for (std::string& field : raw) {
-        if (const auto words = NumberWords(field); !words.empty())
+    if (origins)
+        origins->clear();
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (const auto words = NumberWords(raw[i]); !words.empty())
             fields.insert(fields.end(), words.begin(), words.end());
         else
-            fields.push_back(std::move(field));
+            fields.push_back(std::move(raw[i]));
+        if (origins)
+            origins->resize(fields.size(), static_cast<int32_t>(i + 1));
     }
     return fields;
 }
@@ -198,13 +203,30 @@ std::vector<std::string> ReadHistoryHead(const std::string& fileName, int32_t co
     return lines;
 }
 
+TImportResult ScanDrawHistory(const std::string& fileName, const TImportLayout& layout,
+    const std::function<void(int32_t row, const TDrawRecord& draw)>& goodRow)
+{
+    if (layout.NumberFields.empty() || layout.NumberFields.size() > MaxNumbersPerDraw)
+        throw EAnalysisError("В тираже должно быть от 1 до 20 чисел");
+    THistoryText text(fileName);
+    TImportResult result;
+    std::string line;
+    while (text.next(line)) {
+        if (text.lineNo() <= layout.HeaderLines || IsBlankLine(line))
+            continue;
+        ++result.Rows;
+        TDrawRecord draw;
+        if (auto problem = ReadRow(SplitImportLine(line, layout.Delimiter), layout, draw))
+            result.Skipped.push_back({ text.lineNo(), std::move(*problem) });
+        else
+            goodRow(result.Rows, draw);
+    }
+    return result;
+}
+
 TImportedHistory ReadDrawHistory(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws)
 {
     CheckLayout(layout, lastDraws);
-    THistoryText text(fileName);
-    TImportedHistory history;
-    TImportResult& result = history.Result;
-
     // The rows kept, with their positions among all rows in file order; only
     // the most recent lastDraws are ever held.
     struct TKept {
@@ -212,25 +234,18 @@ TImportedHistory ReadDrawHistory(const std::string& fileName, const TImportLayou
         TDrawRecord draw;
     };
     std::deque<TKept> kept;
-    std::string line;
-    while (text.next(line)) {
-        if (text.lineNo() <= layout.HeaderLines || IsBlankLine(line))
-            continue;
-        ++result.Rows;
-        TDrawRecord draw;
-        if (auto problem = ReadRow(SplitImportLine(line, layout.Delimiter), layout, draw)) {
-            result.Skipped.push_back({ text.lineNo(), std::move(*problem) });
-            continue;
-        }
+    TImportedHistory history;
+    history.Result = ScanDrawHistory(fileName, layout, [&](int32_t row, const TDrawRecord& draw) {
         if (layout.NewestFirst) {
             if (static_cast<int32_t>(kept.size()) < lastDraws)
-                kept.push_back({ result.Rows, draw });
+                kept.push_back({ row, draw });
         } else {
-            kept.push_back({ result.Rows, draw });
+            kept.push_back({ row, draw });
             if (static_cast<int32_t>(kept.size()) > lastDraws)
                 kept.pop_front();
         }
-    }
+    });
+    TImportResult& result = history.Result;
     if (kept.empty())
         throw EAnalysisError(result.Rows == 0 ? "В файле нет ни одного тиража"
                                               : "Ни один тираж файла не подходит под выбранное описание: "

@@ -3,6 +3,7 @@
 #include "analysis/Records.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,8 +60,18 @@ struct TImportedHistory {
 };
 TImportedHistory ReadDrawHistory(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws = 1000);
 
-// One line cut into fields as TImportLayout describes.
-std::vector<std::string> SplitImportLine(std::string_view line, char delimiter);
+// Reads every row against the layout, calling goodRow with the row's position
+// among all rows (1-based, file order) and its draw (DrawNo 0 without a
+// draw-number field) for each row that is read whole. The layout's K and M are
+// not checked beyond what the row check needs.
+TImportResult ScanDrawHistory(const std::string& fileName, const TImportLayout& layout,
+    const std::function<void(int32_t row, const TDrawRecord& draw)>& goodRow);
+
+// One line cut into fields as TImportLayout describes. With `origins`, the
+// field of the line as cut at the delimiters (1-based) that each field came
+// from, so that a header's names can be matched with the fields.
+std::vector<std::string> SplitImportLine(
+    std::string_view line, char delimiter, std::vector<int32_t>* origins = nullptr);
 
 // A field that is a whole non-negative decimal number fitting 32 bits.
 std::optional<int32_t> ImportNumber(std::string_view field);

@@ -108,14 +108,20 @@ public:
             if (split[first].size() == width_ && NumberCount(split[first]) >= 2)
                 break;
         firstRowLine_ = first < lines.size() ? lines[first].lineNo : 0;
-        if (first > 0 && first < lines.size())
-            names_ = split[first - 1];
+        names_.resize(width_);
+        if (first > 0 && first < lines.size()) {
+            const std::vector<std::string>& header = split[first - 1];
+            std::vector<int32_t> origins;
+            SplitImportLine(lines[first].text, delimiter, &origins);
+            for (std::size_t f = 0; f < width_ && f < origins.size(); ++f)
+                if (static_cast<std::size_t>(origins[f]) <= header.size())
+                    names_[f] = header[static_cast<std::size_t>(origins[f] - 1)];
+        }
         for (std::size_t i = first; i < lines.size(); ++i)
             if (split[i].size() == width_) {
                 rows_.push_back(std::move(split[i]));
                 dates_.push_back(FindDate(lines[i].text));
             }
-        names_.resize(width_);
     }
 
     std::size_t width() const { return width_; }
@@ -293,21 +299,31 @@ bool ProposeNewestFirst(const TSampleTable& table, const std::vector<TFieldTrend
     return earlier > later;
 }
 
-// The largest number of the main fields over every row of the file.
+// M: the largest main number over the rows of the file that would be read
+// with any M up to 99, leaving out a value seen once far above all others (a
+// typing slip, which the summary then reports).
 int32_t LargestNumber(const std::string& fileName, const TImportLayout& layout)
 {
-    THistoryText text(fileName);
-    int32_t largest = 0;
-    std::string line;
-    while (text.next(line)) {
-        if (text.lineNo() <= layout.HeaderLines)
-            continue;
-        const std::vector<std::string> fields = SplitImportLine(line, layout.Delimiter);
-        for (int32_t n : layout.NumberFields)
-            if (static_cast<std::size_t>(n) <= fields.size())
-                if (auto value = ImportNumber(fields[static_cast<std::size_t>(n - 1)]); value && *value <= 99)
-                    largest = std::max(largest, *value);
-    }
+    if (layout.NumberFields.empty())
+        return 0;
+    TImportLayout widest = layout;
+    widest.MaxNumber = 99;
+    if (widest.NumberFields.size() > MaxNumbersPerDraw)
+        widest.NumberFields.resize(MaxNumbersPerDraw);
+    std::array<int32_t, 100> seen {};
+    const auto k = static_cast<int32_t>(widest.NumberFields.size());
+    ScanDrawHistory(fileName, widest, [&seen, k](int32_t, const TDrawRecord& draw) {
+        for (int32_t n = 1; n <= k; ++n)
+            ++seen[static_cast<std::size_t>(draw.Numbers[n])];
+    });
+    int32_t largest = 99;
+    while (largest > 0 && seen[static_cast<std::size_t>(largest)] == 0)
+        --largest;
+    int32_t next = largest - 1;
+    while (next > 0 && seen[static_cast<std::size_t>(next)] == 0)
+        --next;
+    if (seen[static_cast<std::size_t>(largest)] == 1 && next * 5 < largest * 4)
+        return next;
     return largest;
 }
 

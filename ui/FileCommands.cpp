@@ -47,18 +47,24 @@ void TForm1::N2Click()
 // until they are computed again.
 void TForm1::openDrawFile(const QString& fileName)
 {
+    Main::DrawCount = 0;
+    startNewFile(fileName);
+    Main::LoadDrawFile(fileName.toStdString(), [this] {
+        SetLabelText(Label5, QString("Лотерея типа: %1 из %2").arg(Main::NumbersPerDraw).arg(Main::MaxNumber));
+    });
+}
+
+// The state every newly opened or imported file starts from.
+void TForm1::startNewFile(const QString& fileName)
+{
     lastFileName_ = fileName;
     Gauge1->setProgress(0);
-    Main::DrawCount = 0;
     fileLoaded_ = true;
 
     Button1->setEnabled(true);
     for (QPushButton* button : {Button2, Button3, Button4, Button5})
         button->setEnabled(false);
-
-    Main::LoadDrawFile(fileName.toStdString(), [this] {
-        SetLabelText(Label5, QString("Лотерея типа: %1 из %2").arg(Main::NumbersPerDraw).arg(Main::MaxNumber));
-    });
+    setAnalysisEnabled(false);
 }
 
 void TForm1::N3Click()

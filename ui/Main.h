@@ -27,6 +27,10 @@ public:
     // Opens a draw file as the Open command does once its dialog is answered.
     void openDrawFile(const QString& fileName);
 
+    // Imports a delimited history as "Импорт…" does once its dialogs are
+    // answered; on failure nothing changes.
+    void importDrawHistory(const QString& fileName, const Main::TImportLayout& layout, int32_t lastDraws);
+
 public slots:
     void N2Click(); // Файл → Открыть
     void N3Click(); // Файл → Выход
@@ -37,6 +41,9 @@ public slots:
     void Button3Click(); // sort by hits, or undo
     void Button4Click(); // sort by last draw, or undo
     void Button5Click(); // sort by gap, or undo
+    void ImportClick(); // Файл → Импорт…
+    void PairMapClick(); // Анализ → Карта пар
+    void FairnessClick(); // Анализ → Проверка случайности
 
 protected:
     // One local file dropped on the window is opened as if chosen in the dialog.
@@ -61,6 +68,8 @@ private:
     };
 
     void prepareOpenDialog();
+    void startNewFile(const QString& fileName);
+    void setAnalysisEnabled(bool enabled);
     void createControls();
     void createMenu();
     void setFocusOrder();
@@ -108,6 +117,10 @@ private:
     QMenu* N4;
     QAction* N5;
     QAction* N6;
+    QAction* ImportAction;
+    QMenu* AnalysisMenu;
+    QAction* PairMapAction;
+    QAction* FairnessAction;
 
     TSortToggle hitsToggle_{};
     TSortToggle lastDrawToggle_{};

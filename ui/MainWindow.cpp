@@ -142,8 +142,17 @@ void TForm1::createMenu()
     N1->setObjectName("N1");
     N2 = N1->addAction("Открыть", this, &TForm1::N2Click);
     N2->setObjectName("N2");
+    ImportAction = N1->addAction("Импорт…", this, &TForm1::ImportClick);
+    ImportAction->setObjectName("ImportAction");
     N3 = N1->addAction("Выход", this, &TForm1::N3Click);
     N3->setObjectName("N3");
+    AnalysisMenu = bar->addMenu("Анализ");
+    AnalysisMenu->setObjectName("AnalysisMenu");
+    PairMapAction = AnalysisMenu->addAction("Карта пар", this, &TForm1::PairMapClick);
+    PairMapAction->setObjectName("PairMapAction");
+    FairnessAction = AnalysisMenu->addAction("Проверка случайности", this, &TForm1::FairnessClick);
+    FairnessAction->setObjectName("FairnessAction");
+    setAnalysisEnabled(false);
     N4 = bar->addMenu("Помощь");
     N4->setObjectName("N4");
     N5 = N4->addAction("О программе", this, &TForm1::N5Click);

@@ -96,6 +96,7 @@ void TForm1::Button2Click()
             button->setEnabled(true);
         Button2->setEnabled(false);
         Gauge1->addProgress(LastStep);
+        setAnalysisEnabled(true);
     });
 }
 

@@ -1,0 +1,289 @@
+#include "ui/ImportDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Lines of the file shown in the preview.
+constexpr int32_t PreviewLines = 30;
+// Skipped rows listed one by one in the summary; the rest are counted.
+constexpr std::size_t ListedProblems = 200;
+
+const QColor NumberFieldColour(255, 236, 179);
+const QColor DrawNoFieldColour(187, 222, 251);
+
+const struct {
+    char delimiter;
+    const char* name;
+} Delimiters[] = {
+    { ',', "запятая" },
+    { ';', "точка с запятой" },
+    { '\t', "табуляция" },
+    { '|', "вертикальная черта" },
+    { ' ', "пробелы" },
+};
+
+} // namespace
+
+TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout& proposed, QWidget* parent)
+    : QDialog(parent)
+    , fileName_(fileName)
+    , head_(Main::ReadHistoryHead(fileName.toStdString(), PreviewLines))
+{
+    setObjectName("ImportDialog");
+    setWindowTitle("Импорт истории тиражей — " + QFileInfo(fileName).fileName());
+    setModal(true);
+    resize(760, 560);
+
+    delimiterBox_ = new QComboBox(this);
+    delimiterBox_->setObjectName("DelimiterBox");
+    for (const auto& d : Delimiters)
+        delimiterBox_->addItem(d.name, QVariant::fromValue(static_cast<int>(d.delimiter)));
+    headerLinesBox_ = new QSpinBox(this);
+    headerLinesBox_->setObjectName("HeaderLinesBox");
+    headerLinesBox_->setRange(0, 1000);
+    drawNoBox_ = new QComboBox(this);
+    drawNoBox_->setObjectName("DrawNoFieldBox");
+    numberFieldsEdit_ = new QLineEdit(this);
+    numberFieldsEdit_->setObjectName("NumberFieldsEdit");
+    numberFieldsEdit_->setToolTip("Номера полей с основными числами тиража, например «3-8» или «2, 4, 6-9»; "
+                                  "бонусные числа не указывайте");
+    maxNumberBox_ = new QSpinBox(this);
+    maxNumberBox_->setObjectName("MaxNumberBox");
+    maxNumberBox_->setRange(2, 99);
+    newestFirstBox_ = new QCheckBox("новые тиражи в начале файла", this);
+    newestFirstBox_->setObjectName("NewestFirstBox");
+    lastDrawsBox_ = new QSpinBox(this);
+    lastDrawsBox_->setObjectName("LastDrawsToLoadBox");
+    lastDrawsBox_->setRange(1, Main::MaxDraws);
+    lastDrawsBox_->setValue(Main::MaxDraws);
+
+    auto* form = new QFormLayout;
+    form->addRow("Разделитель полей:", delimiterBox_);
+    form->addRow("Строк заголовка:", headerLinesBox_);
+    form->addRow("Номер тиража:", drawNoBox_);
+    form->addRow("Поля основных чисел:", numberFieldsEdit_);
+    form->addRow("Наибольшее число M:", maxNumberBox_);
+    form->addRow("Порядок:", newestFirstBox_);
+    form->addRow("Загрузить последних тиражей:", lastDrawsBox_);
+
+    preview_ = new QTableWidget(this);
+    preview_->setObjectName("ImportPreview");
+    preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    preview_->horizontalHeader()->setDefaultSectionSize(64);
+    preview_->verticalHeader()->setDefaultSectionSize(20);
+
+    summary_ = new QPlainTextEdit(this);
+    summary_->setObjectName("ImportSummary");
+    summary_->setReadOnly(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    loadButton_ = buttons->addButton("Загрузить", QDialogButtonBox::AcceptRole);
+    loadButton_->setObjectName("LoadButton");
+    QPushButton* cancel = buttons->addButton("Отмена", QDialogButtonBox::RejectRole);
+    cancel->setObjectName("CancelButton");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(form);
+    top->addWidget(summary_, 1);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(top);
+    whole->addWidget(new QLabel("Начало файла (жёлтые поля — числа тиража, голубое — номер тиража):", this));
+    whole->addWidget(preview_, 1);
+    whole->addWidget(buttons);
+
+    for (const std::string& line : head_)
+        fieldCount_ = std::max(fieldCount_, static_cast<int>(Main::SplitImportLine(line, ',').size()));
+    showLayout(proposed);
+
+    connect(delimiterBox_, &QComboBox::currentIndexChanged, this, &TImportDialog::refreshLater);
+    connect(headerLinesBox_, &QSpinBox::valueChanged, this, &TImportDialog::refreshLater);
+    connect(drawNoBox_, &QComboBox::currentIndexChanged, this, &TImportDialog::refreshLater);
+    connect(numberFieldsEdit_, &QLineEdit::textChanged, this, &TImportDialog::refreshLater);
+    connect(maxNumberBox_, &QSpinBox::valueChanged, this, &TImportDialog::refreshLater);
+    connect(newestFirstBox_, &QCheckBox::toggled, this, &TImportDialog::refreshLater);
+    connect(lastDrawsBox_, &QSpinBox::valueChanged, this, &TImportDialog::refreshLater);
+    refresh();
+}
+
+std::vector<int32_t> TImportDialog::ParseFieldList(const QString& text)
+{
+    std::vector<int32_t> fields;
+    static const QRegularExpression item(R"(^\s*(\d{1,3})\s*(?:-\s*(\d{1,3})\s*)?$)");
+    for (const QString& part : text.split(',', Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = item.match(part);
+        if (!match.hasMatch())
+            return {};
+        const int32_t from = match.captured(1).toInt();
+        const int32_t to = match.captured(2).isEmpty() ? from : match.captured(2).toInt();
+        if (from < 1 || to < from || fields.size() + static_cast<std::size_t>(to - from) > 100)
+            return {};
+        for (int32_t f = from; f <= to; ++f)
+            fields.push_back(f);
+    }
+    return fields;
+}
+
+QString TImportDialog::FieldListText(const std::vector<int32_t>& fields)
+{
+    QStringList parts;
+    for (std::size_t i = 0; i < fields.size();) {
+        std::size_t j = i;
+        while (j + 1 < fields.size() && fields[j + 1] == fields[j] + 1)
+            ++j;
+        parts << (j > i ? QString("%1-%2").arg(fields[i]).arg(fields[j]) : QString::number(fields[i]));
+        i = j + 1;
+    }
+    return parts.join(", ");
+}
+
+void TImportDialog::showLayout(const Main::TImportLayout& layout)
+{
+    for (int i = 0; i < delimiterBox_->count(); ++i)
+        if (delimiterBox_->itemData(i).toInt() == layout.Delimiter)
+            delimiterBox_->setCurrentIndex(i);
+    headerLinesBox_->setValue(layout.HeaderLines);
+    numberFieldsEdit_->setText(FieldListText(layout.NumberFields));
+    maxNumberBox_->setValue(std::clamp(layout.MaxNumber, 2, 99));
+    newestFirstBox_->setChecked(layout.NewestFirst);
+    for (const std::string& line : head_)
+        fieldCount_ = std::max(fieldCount_, static_cast<int>(Main::SplitImportLine(line, layout.Delimiter).size()));
+    fieldCount_ = std::max(fieldCount_, layout.DrawNoField);
+    drawNoBox_->clear();
+    drawNoBox_->addItem("по порядку", 0);
+    for (int f = 1; f <= fieldCount_; ++f)
+        drawNoBox_->addItem(QString("поле %1").arg(f), f);
+    drawNoBox_->setCurrentIndex(layout.DrawNoField);
+}
+
+Main::TImportLayout TImportDialog::layout() const
+{
+    Main::TImportLayout layout;
+    layout.Delimiter = static_cast<char>(delimiterBox_->currentData().toInt());
+    layout.HeaderLines = headerLinesBox_->value();
+    layout.DrawNoField = drawNoBox_->currentData().toInt();
+    layout.NumberFields = ParseFieldList(numberFieldsEdit_->text());
+    layout.MaxNumber = maxNumberBox_->value();
+    layout.NewestFirst = newestFirstBox_->isChecked();
+    return layout;
+}
+
+int32_t TImportDialog::lastDraws() const
+{
+    return lastDrawsBox_->value();
+}
+
+// Several controls may change at once (a new delimiter renumbers the fields);
+// the preview and summary are made once after all of them.
+void TImportDialog::refreshLater()
+{
+    if (refreshPending_)
+        return;
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshPending_ = false;
+        refresh();
+    });
+}
+
+void TImportDialog::refresh()
+{
+    const Main::TImportLayout current = layout();
+    fillPreview(current);
+    summary_->setPlainText(summaryText(current));
+}
+
+void TImportDialog::fillPreview(const Main::TImportLayout& layout)
+{
+    std::vector<std::vector<std::string>> rows;
+    int columns = 0;
+    for (const std::string& line : head_) {
+        rows.push_back(Main::SplitImportLine(line, layout.Delimiter));
+        columns = std::max(columns, static_cast<int>(rows.back().size()));
+    }
+    preview_->clear();
+    preview_->setRowCount(static_cast<int>(rows.size()));
+    preview_->setColumnCount(columns);
+    QStringList headers;
+    for (int c = 1; c <= columns; ++c) {
+        const bool isNumber
+            = std::find(layout.NumberFields.begin(), layout.NumberFields.end(), c) != layout.NumberFields.end();
+        headers << (c == layout.DrawNoField ? QString("%1 (№)").arg(c)
+                : isNumber                  ? QString("%1 (число)").arg(c)
+                                            : QString::number(c));
+    }
+    preview_->setHorizontalHeaderLabels(headers);
+    for (int f = drawNoBox_->count(); f <= columns; ++f)
+        drawNoBox_->addItem(QString("поле %1").arg(f), f);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const bool header = r < layout.HeaderLines;
+        for (int c = 0; c < static_cast<int>(rows[static_cast<std::size_t>(r)].size()); ++c) {
+            auto* item = new QTableWidgetItem(
+                QString::fromStdString(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+            const int field = c + 1;
+            if (header)
+                item->setForeground(Qt::gray);
+            else if (field == layout.DrawNoField)
+                item->setBackground(DrawNoFieldColour);
+            else if (std::find(layout.NumberFields.begin(), layout.NumberFields.end(), field)
+                != layout.NumberFields.end())
+                item->setBackground(NumberFieldColour);
+            preview_->setItem(r, c, item);
+        }
+    }
+}
+
+QString TImportDialog::summaryText(const Main::TImportLayout& layout)
+{
+    if (layout.NumberFields.empty()) {
+        loadButton_->setEnabled(false);
+        return "Укажите поля основных чисел тиража, например «3-8».";
+    }
+    Main::TImportedHistory history;
+    try {
+        history = Main::ReadDrawHistory(fileName_.toStdString(), layout, lastDraws());
+    } catch (const std::exception& e) {
+        loadButton_->setEnabled(false);
+        return QString::fromUtf8(e.what()) + '.';
+    }
+    loadButton_->setEnabled(true);
+    const Main::TImportResult& result = history.Result;
+    QString text = QString("Лотерея: %1 из %2.\n").arg(layout.NumberFields.size()).arg(layout.MaxNumber);
+    text += QString("Строк с тиражами: %1.\n").arg(result.Rows);
+    text += QString("Будет загружено тиражей: %1, с № %2 по № %3.\n")
+                .arg(result.Loaded)
+                .arg(history.Draws.front().DrawNo)
+                .arg(history.Draws.back().DrawNo);
+    text += layout.NewestFirst ? "Порядок в файле: от новых к старым.\n" : "Порядок в файле: от старых к новым.\n";
+    if (result.Skipped.empty()) {
+        text += "Пропущенных строк нет.";
+        return text;
+    }
+    text += QString("Пропущено строк: %1.\n").arg(result.Skipped.size());
+    for (std::size_t i = 0; i < std::min(result.Skipped.size(), ListedProblems); ++i)
+        text += QString("строка %1: %2\n")
+                    .arg(result.Skipped[i].Line)
+                    .arg(QString::fromStdString(result.Skipped[i].Reason));
+    if (result.Skipped.size() > ListedProblems)
+        text += QString("… и ещё %1.").arg(result.Skipped.size() - ListedProblems);
+    return text;
+}
