@@ -6,6 +6,7 @@
 #include "analysis/DrawFileLoader.h"
 #include "analysis/DrawImport.h"
 #include "analysis/Errors.h"
+#include "analysis/Fairness.h"
 #include "analysis/PairStatistics.h"
 #include "analysis/PairTable.h"
 #include "analysis/Rankings.h"
