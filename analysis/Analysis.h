@@ -10,5 +10,6 @@
 #include "analysis/PairStatistics.h"
 #include "analysis/PairTable.h"
 #include "analysis/Rankings.h"
+#include "analysis/RecentPairs.h"
 #include "analysis/Records.h"
 #include "analysis/Tables.h"

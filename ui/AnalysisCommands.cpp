@@ -3,21 +3,69 @@
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
+#include "ui/FairnessReport.h"
+#include "ui/PairMap.h"
+#include "ui/StringGrid.h"
 
 #include <QAction>
 
+// Both windows count from the pair table and the draws; between a new file
+// and its "Статистика" the two disagree, so the windows wait.
 void TForm1::setAnalysisEnabled(bool enabled)
 {
     PairMapAction->setEnabled(enabled);
     FairnessAction->setEnabled(enabled);
+    if (pairMap_) {
+        pairMap_->setEnabled(enabled);
+        if (enabled)
+            pairMap_->refresh();
+    }
 }
 
 void TForm1::PairMapClick()
 {
-    RunCommand([] {});
+    RunCommand([this] {
+        if (!PairMapAction->isEnabled())
+            return;
+        if (!pairMap_) {
+            pairMap_ = new TPairMap(this);
+            connect(pairMap_, &TPairMap::pairClicked, this, &TForm1::selectPairRow);
+            pairMap_->refresh();
+        }
+        pairMap_->show();
+        pairMap_->raise();
+        pairMap_->activateWindow();
+    });
 }
 
 void TForm1::FairnessClick()
 {
-    RunCommand([] {});
+    RunCommand([this] {
+        if (!FairnessAction->isEnabled())
+            return;
+        if (!fairnessReport_)
+            fairnessReport_ = new TFairnessReport(this);
+        fairnessReport_->show();
+        fairnessReport_->raise();
+        fairnessReport_->start();
+    });
+}
+
+// The row of the central table that shows the pair, in whatever order the
+// table is now, becomes its current row.
+void TForm1::selectPairRow(int32_t first, int32_t second)
+{
+    int32_t pairNo = 0;
+    for (int32_t i = 1; i <= Main::PairCount && pairNo == 0; ++i)
+        if (Main::Pairs[i].First == first && Main::Pairs[i].Second == second)
+            pairNo = i;
+    const QString number = QString::number(pairNo);
+    QAbstractItemModel* model = StringGrid2->model();
+    for (int row = 1; pairNo > 0 && row < model->rowCount(); ++row)
+        if (model->index(row, 0).data().toString() == number) {
+            const QModelIndex index = model->index(row, 0);
+            StringGrid2->setCurrentIndex(index);
+            StringGrid2->scrollTo(index, QAbstractItemView::PositionAtCenter);
+            return;
+        }
 }

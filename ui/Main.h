@@ -12,7 +12,9 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class TFairnessReport;
 class TGauge;
+class TPairMap;
 class TStringGrid;
 
 // The main window: the menu, the commands, the pair list, the central
@@ -70,6 +72,7 @@ private:
     void prepareOpenDialog();
     void startNewFile(const QString& fileName);
     void setAnalysisEnabled(bool enabled);
+    void selectPairRow(int32_t first, int32_t second);
     void createControls();
     void createMenu();
     void setFocusOrder();
@@ -81,6 +84,8 @@ private:
     bool fileLoaded_ = false;
     QString lastFileName_;
     QPointer<QFileDialog> nextOpenDialog_;
+    QPointer<TPairMap> pairMap_;
+    QPointer<TFairnessReport> fairnessReport_;
 
     QLabel* Label1;
     QLabel* Label2;
