@@ -35,7 +35,7 @@ TFairnessReport::TFairnessReport(QWidget* parent)
 {
     setObjectName("FairnessReport");
     setWindowTitle("Проверка случайности");
-    resize(560, 400);
+    resize(560, 320);
 
     drawsLabel_ = new QLabel(this);
     drawsLabel_->setObjectName("FairnessDraws");

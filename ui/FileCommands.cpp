@@ -62,7 +62,7 @@ void TForm1::startNewFile(const QString& fileName)
     fileLoaded_ = true;
 
     Button1->setEnabled(true);
-    for (QPushButton* button : {Button2, Button3, Button4, Button5})
+    for (QPushButton* button : { Button2, Button3, Button4, Button5 })
         button->setEnabled(false);
     setAnalysisEnabled(false);
 }

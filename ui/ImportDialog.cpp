@@ -250,6 +250,7 @@ void TImportDialog::fillPreview(const Main::TImportLayout& layout)
             preview_->setItem(r, c, item);
         }
     }
+    preview_->resizeColumnsToContents();
 }
 
 QString TImportDialog::summaryText(const Main::TImportLayout& layout)

@@ -127,9 +127,9 @@ private:
     QAction* PairMapAction;
     QAction* FairnessAction;
 
-    TSortToggle hitsToggle_{};
-    TSortToggle lastDrawToggle_{};
-    TSortToggle gapToggle_{};
+    TSortToggle hitsToggle_ {};
+    TSortToggle lastDrawToggle_ {};
+    TSortToggle gapToggle_ {};
 };
 
 extern TForm1* Form1;

@@ -41,8 +41,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QRect& geome
 TStringGrid* MakePanelGrid(QWidget* parent, const QString& name, const QPoint& topLeft)
 {
     return new TStringGrid(name, QRect(topLeft, QSize(74, 120)),
-                           {.colCount = 2, .rowCount = 5, .fixedCols = 0, .fixedRows = 0, .defaultColWidth = 25},
-                           parent);
+        { .colCount = 2, .rowCount = 5, .fixedCols = 0, .fixedRows = 0, .defaultColWidth = 25 }, parent);
 }
 
 } // namespace
@@ -51,7 +50,7 @@ TForm1::TForm1()
 {
     setWindowTitle("VELDORAN 1.0");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(DesignFont("MS Sans Serif", 11));
     setBackgroundRole(QPalette::Button);
     setAcceptDrops(true);
@@ -69,14 +68,18 @@ void TForm1::createControls()
     client->setFixedSize(763, 480);
     setCentralWidget(client);
 
-    Label5 = MakeLabel(client, "Label5", {8, 8, 72, 13}, "Лотерея типа:");
-    StringGrid1 = new TStringGrid("StringGrid1", {8, 24, 109, 433},
-                                  {.colCount = 3, .rowCount = 40, .fixedCols = 1, .fixedRows = 0,
-                                   .defaultColWidth = 28, .defaultRowHeight = 20},
-                                  client);
-    Label14 = MakeLabel(client, "Label14", {8, 464, 54, 13}, "Всего пар:");
-    Button1 = MakeButton(client, "Button1", {128, 24, 129, 25}, "Создать пары", true);
-    Button2 = MakeButton(client, "Button2", {128, 64, 129, 25}, "Статистика", false);
+    Label5 = MakeLabel(client, "Label5", { 8, 8, 72, 13 }, "Лотерея типа:");
+    StringGrid1 = new TStringGrid("StringGrid1", { 8, 24, 109, 433 },
+        { .colCount = 3,
+            .rowCount = 40,
+            .fixedCols = 1,
+            .fixedRows = 0,
+            .defaultColWidth = 28,
+            .defaultRowHeight = 20 },
+        client);
+    Label14 = MakeLabel(client, "Label14", { 8, 464, 54, 13 }, "Всего пар:");
+    Button1 = MakeButton(client, "Button1", { 128, 24, 129, 25 }, "Создать пары", true);
+    Button2 = MakeButton(client, "Button2", { 128, 64, 129, 25 }, "Статистика", false);
 
     GroupBox1 = new QGroupBox("Сортировать по признаку", client);
     GroupBox1->setObjectName("GroupBox1");
@@ -84,48 +87,48 @@ void TForm1::createControls()
     // The sort buttons sit in the group box; their places are given in window
     // coordinates, hence the offset.
     const QPoint box = GroupBox1->pos();
-    Button3 = MakeButton(GroupBox1, "Button3", QRect(QPoint(128, 136) - box, QSize(129, 25)),
-                         "количества выпадений", false);
-    Button4 = MakeButton(GroupBox1, "Button4", QRect(QPoint(128, 176) - box, QSize(129, 25)),
-                         "последнего тиража", false);
+    Button3 = MakeButton(
+        GroupBox1, "Button3", QRect(QPoint(128, 136) - box, QSize(129, 25)), "количества выпадений", false);
+    Button4
+        = MakeButton(GroupBox1, "Button4", QRect(QPoint(128, 176) - box, QSize(129, 25)), "последнего тиража", false);
     Button5 = MakeButton(GroupBox1, "Button5", QRect(QPoint(128, 216) - box, QSize(129, 25)), "пропуска", false);
 
-    Label13 = MakeLabel(client, "Label13", {168, 296, 47, 13}, "Процесс:");
-    Gauge1 = new TGauge("Gauge1", {136, 312, 113, 113}, client);
+    Label13 = MakeLabel(client, "Label13", { 168, 296, 47, 13 }, "Процесс:");
+    Gauge1 = new TGauge("Gauge1", { 136, 312, 113, 113 }, client);
 
-    Label1 = MakeLabel(client, "Label1", {328, 8, 110, 13}, "Обработано тиражей:");
-    StringGrid2 = new TStringGrid("StringGrid2", {269, 24, 280, 433},
-                                  {.colCount = 4, .rowCount = 40, .fixedCols = 0, .fixedRows = 1}, client);
-    for (const auto& [col, width] : {std::pair{0, 42}, {1, 64}, {2, 71}, {3, 72}})
+    Label1 = MakeLabel(client, "Label1", { 328, 8, 110, 13 }, "Обработано тиражей:");
+    StringGrid2 = new TStringGrid("StringGrid2", { 269, 24, 280, 433 },
+        { .colCount = 4, .rowCount = 40, .fixedCols = 0, .fixedRows = 1 }, client);
+    for (const auto& [col, width] : { std::pair { 0, 42 }, { 1, 64 }, { 2, 71 }, { 3, 72 } })
         StringGrid2->setColWidth(col, width);
 
-    Label11 = MakeLabel(client, "Label11", {592, 4, 121, 13}, "Количество выпадений:");
-    Label3 = MakeLabel(client, "Label3", {552, 16, 73, 13}, "минимальное:");
-    Label4 = MakeLabel(client, "Label4", {656, 16, 79, 13}, "максимальное:");
-    StringGrid3 = MakePanelGrid(client, "StringGrid3", {568, 32});
-    StringGrid4 = MakePanelGrid(client, "StringGrid4", {672, 32});
+    Label11 = MakeLabel(client, "Label11", { 592, 4, 121, 13 }, "Количество выпадений:");
+    Label3 = MakeLabel(client, "Label3", { 552, 16, 73, 13 }, "минимальное:");
+    Label4 = MakeLabel(client, "Label4", { 656, 16, 79, 13 }, "максимальное:");
+    StringGrid3 = MakePanelGrid(client, "StringGrid3", { 568, 32 });
+    StringGrid4 = MakePanelGrid(client, "StringGrid4", { 672, 32 });
 
-    Label12 = MakeLabel(client, "Label12", {600, 155, 95, 13}, "Тираж выпадения:");
-    Label6 = MakeLabel(client, "Label6", {552, 168, 75, 13}, "минимальный:");
-    Label7 = MakeLabel(client, "Label7", {656, 168, 78, 13}, "максимальный");
-    StringGrid5 = MakePanelGrid(client, "StringGrid5", {568, 184});
-    StringGrid6 = MakePanelGrid(client, "StringGrid6", {672, 184});
+    Label12 = MakeLabel(client, "Label12", { 600, 155, 95, 13 }, "Тираж выпадения:");
+    Label6 = MakeLabel(client, "Label6", { 552, 168, 75, 13 }, "минимальный:");
+    Label7 = MakeLabel(client, "Label7", { 656, 168, 78, 13 }, "максимальный");
+    StringGrid5 = MakePanelGrid(client, "StringGrid5", { 568, 184 });
+    StringGrid6 = MakePanelGrid(client, "StringGrid6", { 672, 184 });
 
-    Label8 = MakeLabel(client, "Label8", {592, 307, 118, 13}, "Количество пропусков:");
-    Label9 = MakeLabel(client, "Label9", {552, 320, 79, 13}, "максимальное:");
-    Label10 = MakeLabel(client, "Label10", {656, 320, 73, 13}, "минимальное:");
-    StringGrid7 = MakePanelGrid(client, "StringGrid7", {568, 336});
-    StringGrid8 = MakePanelGrid(client, "StringGrid8", {672, 336});
+    Label8 = MakeLabel(client, "Label8", { 592, 307, 118, 13 }, "Количество пропусков:");
+    Label9 = MakeLabel(client, "Label9", { 552, 320, 79, 13 }, "максимальное:");
+    Label10 = MakeLabel(client, "Label10", { 656, 320, 73, 13 }, "минимальное:");
+    StringGrid7 = MakePanelGrid(client, "StringGrid7", { 568, 336 });
+    StringGrid8 = MakePanelGrid(client, "StringGrid8", { 672, 336 });
 
-    Label2 = MakeLabel(client, "Label2", {576, 465, 163, 13}, "VELDORAN © 2003");
+    Label2 = MakeLabel(client, "Label2", { 576, 465, 163, 13 }, "VELDORAN © 2003");
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
     SetLabelText(Label2, Label2->text());
 
-    hitsToggle_ = {Button3, false, &Main::ByHits, "Кол-ва выпадений"};
-    lastDrawToggle_ = {Button4, false, &Main::ByLastDraw, "последнего тираж"};
-    gapToggle_ = {Button5, false, &Main::ByGap, "пропуска"};
+    hitsToggle_ = { Button3, false, &Main::ByHits, "Кол-ва выпадений" };
+    lastDrawToggle_ = { Button4, false, &Main::ByLastDraw, "последнего тираж" };
+    gapToggle_ = { Button5, false, &Main::ByGap, "пропуска" };
 
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -163,8 +166,8 @@ void TForm1::createMenu()
 
 void TForm1::setFocusOrder()
 {
-    QWidget* const order[] = {Button1, StringGrid1, Button2, StringGrid2, Button3, Button4, Button5,
-                              StringGrid3, StringGrid4, StringGrid5, StringGrid6, StringGrid7, StringGrid8};
+    QWidget* const order[] = { Button1, StringGrid1, Button2, StringGrid2, Button3, Button4, Button5, StringGrid3,
+        StringGrid4, StringGrid5, StringGrid6, StringGrid7, StringGrid8 };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     Button1->setFocus();

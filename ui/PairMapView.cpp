@@ -85,15 +85,18 @@ void PairMapView::recolour()
     const QLocale russian(QLocale::Russian);
     colours_.clear();
     colours_.reserve(cells_.size());
-    int32_t maxHits = 0, maxGap = 0;
+    int32_t minHits = cells_.empty() ? 0 : cells_.front().stat.Hits, maxHits = 0, maxGap = 0;
     for (const TCell& cell : cells_) {
+        minHits = std::min(minHits, cell.stat.Hits);
         maxHits = std::max(maxHits, cell.stat.Hits);
         maxGap = std::max(maxGap, cell.stat.Gap);
     }
+    const int32_t hitsRange = maxHits - minHits;
     for (const TCell& cell : cells_) {
         switch (measure_) {
         case TMeasure::Hits:
-            colours_.push_back(Blend(White, DeepBlue, maxHits > 0 ? double(cell.stat.Hits) / maxHits : 0));
+            colours_.push_back(
+                Blend(White, DeepBlue, hitsRange > 0 ? double(cell.stat.Hits - minHits) / hitsRange : 0));
             break;
         case TMeasure::Deviation: {
             const double z = deviationOf(cell) / DeviationRange;
@@ -112,7 +115,8 @@ void PairMapView::recolour()
         break;
     case TMeasure::Deviation:
         legend_ = { Blue, White, Red, QString("−%1σ").arg(DeviationRange), "0", QString("+%1σ").arg(DeviationRange),
-            QString("Отклонение от ожидаемого %1").arg(russian.toString(expectedHits(), 'f', 2)) };
+            QString("Отклонение от ожидаемого (%1 ± %2)")
+                .arg(russian.toString(expectedHits(), 'f', 2), russian.toString(hitsDeviation(), 'f', 2)) };
         break;
     case TMeasure::Gap:
         legend_ = { White, Blend(White, Orange, 0.5), Orange, "0", QString::number(maxGap / 2), QString::number(maxGap),
@@ -190,7 +194,7 @@ QRect PairMapView::legendRect() const
 {
     const int columns = std::max(1, m_ - 1);
     const int side = columns * cellSize_;
-    return QRect(origin_.x(), origin_.y() + side / 2 + 8, std::max(120, side / 2 - 16), 56);
+    return QRect(origin_.x() + 24, origin_.y() + side / 2 + 16, std::max(120, side / 2 - 48), 56);
 }
 
 void PairMapView::paintEvent(QPaintEvent* event)

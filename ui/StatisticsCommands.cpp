@@ -33,7 +33,7 @@ void TForm1::fillCentralTable(const Main::TStatTable& source)
 {
     StringGrid2->setColCount(4);
     StringGrid2->setRowCount(Main::PairCount + 1);
-    const char* const headers[] = {"Номер", "Кол. выпад.", "Посл. тираж", "Пропуск"};
+    const char* const headers[] = { "Номер", "Кол. выпад.", "Посл. тираж", "Пропуск" };
     for (int col = 0; col < 4; ++col)
         StringGrid2->setCell(col, 0, QString(headers[col]));
     for (int32_t k = 1; k <= Main::PairCount; ++k) {
@@ -50,8 +50,8 @@ void TForm1::fillCentralTable(const Main::TStatTable& source)
 void TForm1::showExtremes(const TExtremePanel& panel)
 {
     if (Main::PairCount < 1) {
-        for (auto [label, prefix, grid] : {std::tuple{panel.minLabel, panel.minPrefix, panel.minGrid},
-                                           {panel.maxLabel, panel.maxPrefix, panel.maxGrid}}) {
+        for (auto [label, prefix, grid] : { std::tuple { panel.minLabel, panel.minPrefix, panel.minGrid },
+                 { panel.maxLabel, panel.maxPrefix, panel.maxGrid } }) {
             SetLabelText(label, prefix);
             grid->setRowCount(1);
             grid->clearRow(0);
@@ -85,14 +85,14 @@ void TForm1::Button2Click()
         Gauge1->addProgress(PhaseStep);
 
         const TExtremePanel panels[] = {
-            {Main::TMeasure::Hits, Label3, "минимальное: ", StringGrid3, Label4, "максимальное: ", StringGrid4},
-            {Main::TMeasure::LastDraw, Label6, "минимальный: ", StringGrid5, Label7, "максимальный: ", StringGrid6},
-            {Main::TMeasure::Gap, Label9, "минимальное: ", StringGrid7, Label10, "максимальное: ", StringGrid8},
+            { Main::TMeasure::Hits, Label3, "минимальное: ", StringGrid3, Label4, "максимальное: ", StringGrid4 },
+            { Main::TMeasure::LastDraw, Label6, "минимальный: ", StringGrid5, Label7, "максимальный: ", StringGrid6 },
+            { Main::TMeasure::Gap, Label9, "минимальное: ", StringGrid7, Label10, "максимальное: ", StringGrid8 },
         };
         for (const TExtremePanel& panel : panels)
             showExtremes(panel);
 
-        for (QPushButton* button : {Button3, Button4, Button5})
+        for (QPushButton* button : { Button3, Button4, Button5 })
             button->setEnabled(true);
         Button2->setEnabled(false);
         Gauge1->addProgress(LastStep);
