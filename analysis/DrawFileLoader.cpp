@@ -39,23 +39,26 @@ void LoadDrawFile(const std::string& fileName, const std::function<void()>& head
     DrawCount = 0;
     TTextFile file(fileName);
 
-    const std::string header = file.readLine(KeptColumns);
+    std::string header = file.readLine(KeptColumns);
+    if (header.starts_with("\xEF\xBB\xBF")) // a byte-order mark from a Windows editor
+        header.erase(0, 3);
     NumbersPerDraw = Field(header, 1, 2);
     MaxNumber = Field(header, 4, 2);
     if (headerRead)
         headerRead();
     if (NumbersPerDraw > MaxNumbersPerDraw)
-        throw ECapacityError(Format("Лотерея типа %d из %d не поддерживается: в тираже не больше 20 чисел",
-                                    NumbersPerDraw, MaxNumber));
+        throw ECapacityError(
+            Format("Лотерея типа %d из %d не поддерживается: в тираже не больше 20 чисел", NumbersPerDraw, MaxNumber));
 
     while (!file.eof()) {
-        if (DrawCount == MaxDraws)
-            throw ECapacityError("В файле больше 1000 тиражей");
         const std::string line = file.readLine(KeptColumns);
         TDrawRecord draw;
         draw.DrawNo = Field(line, 1, 4);
         for (int32_t k = 1; k <= NumbersPerDraw; ++k)
             draw.Numbers[k] = Field(line, static_cast<std::size_t>(7 + 2 * (k - 1)), 2);
+        // Only a 1001st line that is a whole draw is one too many.
+        if (DrawCount == MaxDraws)
+            throw ECapacityError("В файле больше 1000 тиражей");
         Draws[DrawCount + 1] = draw;
         ++DrawCount;
     }

@@ -44,11 +44,15 @@ TTextFile::TTextFile(const std::string& fileName)
 {
     if (fileName.find('\0') != std::string::npos)
         ThrowFileError(EINVAL);
-    fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, since a pipe with no writer would block an
+    // ordinary open for ever; only a regular file is read.
+    fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0)
-        ThrowFileError(errno);
-    struct stat info {};
-    int error = ::fstat(fd_, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+        ThrowFileError(errno == ENXIO ? EACCES : errno); // ENXIO: a socket, a device without a driver
+    struct stat info { };
+    int error = ::fstat(fd_, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : !S_ISREG(info.st_mode) ? EACCES : 0;
+    if (error == 0 && ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK) != 0)
+        error = errno;
     if (error != 0) {
         ::close(fd_);
         ThrowFileError(error);
@@ -107,8 +111,7 @@ std::string TTextFile::readLine(std::size_t keep)
             continue;
         }
         if (c == CtrlZ) {
-            for (int skipped = get(); skipped != EndOfData && skipped != '\n'; skipped = get()) {
-            }
+            for (int skipped = get(); skipped != EndOfData && skipped != '\n'; skipped = get()) { }
             break;
         }
         if (line.size() < keep)

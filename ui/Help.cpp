@@ -34,7 +34,7 @@ TForm4::TForm4()
 
 void TForm4::LoadHelpFile()
 {
-    Memo1->setPlainText(ReadHelpText("help.txt"));
+    Memo1->setPlainText(BreakLongLines(ReadInstalledHelpText()));
 }
 
 void TForm4::Button1Click()

@@ -5,7 +5,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
-// The Help window: the text of "help.txt" from the current folder. It may stay
+// The Help window: the text of "help.txt", from the current folder or else
+// from the program's own data folder (see HelpFileCandidates). It may stay
 // open while the user works in the main window; what is typed into it is not
 // kept.
 class TForm4 : public QWidget {

@@ -27,6 +27,7 @@ void RunMessageBox(QMessageBox::Icon icon, const QString& text)
 {
     QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::NoButton);
     box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText); // a file's text in a message is never markup
     box.setDefaultButton(box.addButton("OK", QMessageBox::AcceptRole));
     box.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -5,7 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -63,6 +69,7 @@ const std::string Nul(1, '\0');
 const std::vector<LoadCase> LoadCases = {
     // Line ends and the header.
     {"HeaderOnly", "06/49\n", "", 6, 49, {}},
+    {"ByteOrderMarkIsSkipped", "\xEF\xBB\xBF" "06/49\n0001  010203040506\n", "", 6, 49, {{1, {1, 2, 3, 4, 5, 6}}}},
     {"HeaderWithoutLineEnd", "06/49", "", 6, 49, {}},
     {"OneDraw", "06/49\n0001  010203040506\n", "", 6, 49, {{1, {1, 2, 3, 4, 5, 6}}}},
     {"CrLf", "05 36\r\n0012  0105091522\r\n0013  0206101623\r\n", "", 5, 36,
@@ -250,6 +257,38 @@ TEST(DrawFileLoader, KeepsThousandDrawsAndRefusesMore)
     EXPECT_EQ(Load(dir.write("over.txt", TestSupport::DrawFileText(6, 49, draws))), "В файле больше 1000 тиражей");
     EXPECT_EQ(DrawCount, 1000);
     EXPECT_EQ(Draws[1000].DrawNo, 1000);
+
+    // An empty line after the last draw is the empty line's own failure, with
+    // 1000 draws as with 999: no 1001st draw exists.
+    for (int32_t count : {999, 1000}) {
+        const std::string text = TestSupport::DrawFileText(6, 49, {draws.begin(), draws.begin() + count}) + "\n";
+        EXPECT_EQ(Load(dir.write("empty-line.txt", text)), "'' is not a valid integer value") << count;
+        EXPECT_EQ(DrawCount, count);
+    }
+}
+
+// Anything but a regular file is refused at once, without reading or waiting:
+// a device that never ends, a pipe with no writer, a socket.
+TEST(DrawFileLoader, RefusesFilesThatAreNotRegular)
+{
+    TempDir dir;
+    const std::string fifo = (dir.path() / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string socketPath = (dir.path() / "socket").string();
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    for (const std::string& path : {std::string("/dev/zero"), fifo, socketPath}) {
+        ResetHeader();
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(Load(path), "File access denied") << path;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << path;
+        EXPECT_EQ(NumbersPerDraw, Untouched) << path;
+        EXPECT_EQ(DrawCount, 0) << path;
+    }
+    ::close(sock);
 }
 
 TEST(DrawFileLoader, SecondFileReplacesOnlyWhatItHolds)

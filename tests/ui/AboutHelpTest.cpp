@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 // Receives the links the program hands to the desktop.
 class UrlCatcher : public QObject {
     Q_OBJECT
@@ -206,6 +208,52 @@ private slots:
         QCOMPARE(seen.text, QString("Cannot open file \"%1\". No such file or directory.").arg(path));
         QVERIFY(help->isVisible());
         QCOMPARE(memoText(), QString("kept\n"));
+    }
+
+    // Help found beside the program when the current folder has none; a
+    // byte-order mark skipped.
+    void helpFoundBesideTheProgram()
+    {
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("help.txt");
+        QFile file(beside);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBFinstalled\n");
+        file.close();
+        const auto removeIt = qScopeGuard([&beside] { QFile::remove(beside); });
+        QVERIFY(!showHelp().shown);
+        QCOMPARE(memoText(), QString("installed\n"));
+        dir->write("help.txt", "own\n");
+        QVERIFY(!showHelp().shown);
+        QCOMPARE(memoText(), QString("own\n"));
+    }
+
+    // Help that cannot be shown is refused at once, the text left as it was;
+    // a long line without blanks is shown in pieces, quickly.
+    void helpInputsThatMustNotFreeze()
+    {
+        dir->write("help.txt", "kept\n");
+        QVERIFY(!showHelp().shown);
+        const std::string path = (dir->path() / "help.txt").string();
+        std::filesystem::remove(path);
+        QVERIFY(::mkfifo(path.c_str(), 0600) == 0);
+        QElapsedTimer clock;
+        clock.start();
+        SeenMessage seen = showHelp();
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.text, QString("Cannot open file \"%1\". Permission denied.").arg(QString::fromStdString(path)));
+        std::filesystem::remove(path);
+        dir->write("help.txt", std::string(1024 * 1024 + 1, 'x'));
+        seen = showHelp();
+        QVERIFY(seen.text.startsWith(QString("Файл справки \"%1\" слишком велик: 1048577 байт").arg(QString::fromStdString(path))));
+        QCOMPARE(memoText(), QString("kept\n"));
+        QVERIFY(clock.elapsed() < 2000);
+
+        dir->write("help.txt", std::string(1024 * 1024, 'y'));
+        clock.restart();
+        QVERIFY(!showHelp().shown);
+        QCoreApplication::processEvents();
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(memoText().remove('\n'), QString(1024 * 1024, 'y'));
     }
 
     void shippedHelpFileIsReadable()

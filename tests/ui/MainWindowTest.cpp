@@ -412,6 +412,8 @@ private slots:
             << "wide.txt" << QByteArray("21/99\n")
             << "Лотерея типа 21 из 99 не поддерживается: в тираже не больше 20 чисел."
             << "Лотерея типа: 21 из 99";
+        QTest::newRow("markup shown as typed") << "markup.txt" << QByteArray("06/49\n<b>x  0102030405xx\n")
+                                               << "'<b>x' is not a valid integer value." << "Лотерея типа: 6 из 49";
     }
     void loadFailures()
     {
@@ -424,6 +426,7 @@ private slots:
         QVERIFY(seen.shown);
         QCOMPARE(seen.text, message);
         QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.format, Qt::PlainText);
         QCOMPARE(seen.buttons, QStringList{"OK"});
         QCOMPARE(seen.title, ApplicationTitle());
         QCOMPARE(text("Label5"), lotteryType);

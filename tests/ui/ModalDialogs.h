@@ -52,6 +52,7 @@ struct SeenMessage {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
     QStringList buttons;
 };
 
@@ -63,6 +64,7 @@ public:
             seen.title = box->windowTitle();
             seen.text = box->text();
             seen.icon = box->icon();
+            seen.format = box->textFormat();
             for (QAbstractButton* button : box->buttons())
                 seen.buttons << button->text();
             box->buttons().constFirst()->click();
