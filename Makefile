@@ -26,9 +26,10 @@ test: build
 # Benchmarks in an optimised build of their own.
 bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench
+	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench
 	./build-release/bench/analysis_bench
 	./build-release/bench/window_bench
+	./build-release/bench/memory_bench
 
 # The whole suite, window tests included, under AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report fails it.
@@ -40,8 +41,9 @@ asan: deps
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# The loader fuzzed for FUZZ_SECONDS (60 by default); a finding fails the run
-# and is kept in tests/fuzz/regressions, which the test suite replays.
+# The loader and the import fuzzed for FUZZ_SECONDS each (60 by default); a
+# finding fails the run and is kept in tests/fuzz/regressions or
+# tests/fuzz/import-regressions, which the test suite replays.
 FUZZ_SECONDS ?= 60
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
     -fsanitize-coverage-ignorelist=$(CURDIR)/tests/fuzz/coverage-ignorelist.txt
@@ -50,10 +52,12 @@ fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DVELDORAN_BUILD_TESTS=OFF -DVELDORAN_BUILD_BENCH=OFF -DVELDORAN_BUILD_FUZZ=ON \
 	    -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
-	cmake --build build-fuzz -j $(JOBS) --target draw_file_fuzzer
-	mkdir -p build-fuzz/corpus
+	cmake --build build-fuzz -j $(JOBS) --target draw_file_fuzzer import_fuzzer
+	mkdir -p build-fuzz/corpus build-fuzz/import-corpus
 	./build-fuzz/tests/fuzz/draw_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=2048 -print_final_stats=1 \
 	    -artifact_prefix=tests/fuzz/regressions/ build-fuzz/corpus tests/fuzz/corpus
+	./build-fuzz/tests/fuzz/import_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+	    -artifact_prefix=tests/fuzz/import-regressions/ build-fuzz/import-corpus tests/fuzz/import-corpus
 
 clean:
 	rm -rf $(BUILD_DIR) build-release build-asan build-fuzz

@@ -1,9 +1,7 @@
 #include "DrawFileInvariants.h"
+#include "MemoryFile.h"
 
 #include "analysis/Analysis.h"
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -13,29 +11,6 @@ using namespace Main;
 
 namespace {
 
-// The draw file lives in memory; the loader opens it by name like any other.
-class MemoryFile {
-public:
-    explicit MemoryFile(const std::string& bytes)
-        : fd_(::memfd_create("draws", MFD_CLOEXEC))
-    {
-        std::size_t written = 0;
-        while (fd_ >= 0 && written < bytes.size()) {
-            const ssize_t count = ::write(fd_, bytes.data() + written, bytes.size() - written);
-            if (count <= 0)
-                break;
-            written += static_cast<std::size_t>(count);
-        }
-    }
-    ~MemoryFile() { ::close(fd_); }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
-    std::string name() const { return "/proc/self/fd/" + std::to_string(fd_); }
-
-private:
-    int fd_;
-};
-
 bool IsLoaderMessage(const std::string& message)
 {
     const std::string convert = "' is not a valid integer value";
@@ -44,14 +19,12 @@ bool IsLoaderMessage(const std::string& message)
         return true;
     if (message == "В файле больше 1000 тиражей")
         return true;
-    return message.starts_with("Лотерея типа ")
-        && message.ends_with(" не поддерживается: в тираже не больше 20 чисел");
+    return message.starts_with("Лотерея типа ") && message.ends_with(" не поддерживается: в тираже не больше 20 чисел");
 }
 
 // A permutation of Stats in ascending key order, ties in ascending pair
 // order as a stable ranking of the pair-ordered table leaves them.
-template <int32_t TPairStat::*Key>
-std::string CheckRanked(const TStatTable& table, const char* name)
+template <int32_t TPairStat::*Key> std::string CheckRanked(const TStatTable& table, const char* name)
 {
     std::vector<char> seen(static_cast<std::size_t>(PairCount) + 1, 0);
     for (int32_t i = 1; i <= PairCount; ++i) {
@@ -69,8 +42,7 @@ std::string CheckRanked(const TStatTable& table, const char* name)
     return {};
 }
 
-template <int32_t TPairStat::*Key>
-std::string CheckExtremes(TMeasure measure, const TStatTable& table)
+template <int32_t TPairStat::*Key> std::string CheckExtremes(TMeasure measure, const TStatTable& table)
 {
     const TExtremes e = Extremes(measure);
     if (PairCount == 0)
@@ -147,10 +119,10 @@ std::string CheckDrawFile(const std::string& bytes)
     RankByLastDraw();
     RankByGap();
     for (const std::string& broken :
-         {CheckRanked<&TPairStat::Hits>(ByHits, "ByHits"), CheckRanked<&TPairStat::LastDraw>(ByLastDraw, "ByLastDraw"),
-          CheckRanked<&TPairStat::Gap>(ByGap, "ByGap"), CheckExtremes<&TPairStat::Hits>(TMeasure::Hits, ByHits),
-          CheckExtremes<&TPairStat::LastDraw>(TMeasure::LastDraw, ByLastDraw),
-          CheckExtremes<&TPairStat::Gap>(TMeasure::Gap, ByGap)})
+        { CheckRanked<&TPairStat::Hits>(ByHits, "ByHits"), CheckRanked<&TPairStat::LastDraw>(ByLastDraw, "ByLastDraw"),
+            CheckRanked<&TPairStat::Gap>(ByGap, "ByGap"), CheckExtremes<&TPairStat::Hits>(TMeasure::Hits, ByHits),
+            CheckExtremes<&TPairStat::LastDraw>(TMeasure::LastDraw, ByLastDraw),
+            CheckExtremes<&TPairStat::Gap>(TMeasure::Gap, ByGap) })
         if (!broken.empty())
             return broken;
     return {};
