@@ -26,9 +26,12 @@ test: build
 # Benchmarks in an optimised build of their own.
 bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench
+	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench feature_bench pair_map_bench
 	./build-release/bench/analysis_bench
 	./build-release/bench/window_bench
+	./build-release/bench/feature_bench
+	QT_SCALE_FACTOR=1 ./build-release/bench/pair_map_bench
+	QT_SCALE_FACTOR=2 ./build-release/bench/pair_map_bench
 	./build-release/bench/memory_bench
 
 # The whole suite, window tests included, under AddressSanitizer and

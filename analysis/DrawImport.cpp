@@ -169,10 +169,17 @@ std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, 
                 field.push_back(c);
             }
         }
-        if (wasQuoted)
-            raw.push_back(field.substr(0, quotedEnd) + std::string(Trim(std::string_view(field).substr(quotedEnd))));
-        else
-            raw.push_back(std::string(Trim(field)));
+        // Blanks around the field go; a quoted field keeps its own.
+        const std::size_t keep = wasQuoted ? quotedEnd : 0;
+        std::size_t end = field.size();
+        while (end > keep && IsBlank(field[end - 1]))
+            --end;
+        field.resize(end);
+        std::size_t begin = keep;
+        while (begin < field.size() && IsBlank(field[begin]))
+            ++begin;
+        field.erase(keep, begin - keep);
+        raw.push_back(std::move(field));
         if (pos >= line.size())
             break;
         ++pos; // past the delimiter
@@ -183,7 +190,9 @@ std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, 
     if (origins)
         origins->clear();
     for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (const auto words = NumberWords(raw[i]); !words.empty())
+        if (raw[i].find_first_of(" \t") == std::string::npos)
+            fields.push_back(std::move(raw[i]));
+        else if (const auto words = NumberWords(raw[i]); !words.empty())
             fields.insert(fields.end(), words.begin(), words.end());
         else
             fields.push_back(std::move(raw[i]));

@@ -23,7 +23,7 @@ bool THistoryText::next(std::string& line)
     if (line.find('\0') != std::string::npos)
         throw EAnalysisError(
             "Файл не похож на историю тиражей: в строке " + std::to_string(lineNo_) + " двоичные данные");
-    if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+    if (!IsValidUtf8(line))
         line = LegacyTextToUtf8(line);
     return true;
 }

@@ -45,8 +45,46 @@ std::optional<std::string> Convert(const char* from, std::string_view input, boo
 
 } // namespace
 
+bool IsValidUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        // The allowed range of the second byte follows RFC 3629, section 4.
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF)
+            length = 2;
+        else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else
+            return false;
+        if (i + length > bytes.size())
+            return false;
+        for (std::size_t j = 1; j < length; ++j) {
+            const auto next = static_cast<unsigned char>(bytes[i + j]);
+            if (next < (j == 1 ? low : 0x80) || next > (j == 1 ? high : 0xBF))
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 std::string LegacyTextToUtf8(std::string_view bytes)
 {
+    if (IsValidUtf8(bytes))
+        return std::string(bytes);
     if (auto utf8 = Convert("UTF-8", bytes, false))
         return *utf8;
     return Convert("CP1251", bytes, true).value_or(std::string());

@@ -9,4 +9,8 @@ namespace Main {
 // anything else is read as Windows-1251 and converted to UTF-8.
 std::string LegacyTextToUtf8(std::string_view bytes);
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing above U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
+
 } // namespace Main

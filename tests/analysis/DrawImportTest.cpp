@@ -1,4 +1,5 @@
 #include "analysis/Analysis.h"
+#include "analysis/TextEncoding.h"
 #include "support/DrawFiles.h"
 
 #include <gtest/gtest.h>
@@ -285,6 +286,19 @@ TEST(ImportHistoryText, FieldsAndDates)
     };
     for (const auto& [text, date] : dates)
         EXPECT_EQ(FindDate(text).value_or(0), date) << text;
+
+    const std::pair<std::string, bool> utf8[] = {
+        { "Тираж 5 €", true },
+        { "\xF0\x9F\x8E\xB2", true },
+        { "\xCF\xF0\xE8", false },
+        { "\xC0\xAF", false },
+        { "\xE0\x80\xAF", false },
+        { "\xED\xA0\x80", false },
+        { "\xF4\x90\x80\x80", false },
+        { "\xD0", false },
+    };
+    for (const auto& [bytes, valid] : utf8)
+        EXPECT_EQ(IsValidUtf8(bytes), valid) << bytes;
 }
 
 } // namespace

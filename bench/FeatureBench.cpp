@@ -1,0 +1,96 @@
+// The import of delimited histories, the pair map's recount and the fairness
+// check, timed with Google Benchmark (medians of the repetitions).
+#include "Lotteries.h"
+
+#include "analysis/Analysis.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+using namespace Main;
+
+namespace {
+
+// A newest-first history as lotteries publish them: header, date, numbers,
+// bonus, jackpot.
+std::string HistoryText(int32_t rows)
+{
+    const auto draws = TestSupport::RandomDraws(6, 49, rows, 17);
+    std::string text = "Draw;Date;N1;N2;N3;N4;N5;N6;Bonus;Jackpot\r\n";
+    for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
+        text += std::to_string(it->drawNo) + ";" + std::to_string(1 + it->drawNo % 28) + ".05."
+            + std::to_string(1900 + it->drawNo / 100);
+        for (int32_t n : it->numbers)
+            text += ";" + std::to_string(n);
+        text += ";" + std::to_string(1 + it->drawNo % 49) + ";1 000 000 руб.\r\n";
+    }
+    return text;
+}
+
+void ProposeAndImport(benchmark::State& state, const std::string& file)
+{
+    for (auto _ : state) {
+        const TImportLayout layout = ProposeImportLayout(file);
+        benchmark::DoNotOptimize(ImportDrawHistory(file, layout));
+    }
+    if (NumbersPerDraw != 6 || MaxNumber != 49 || DrawCount != 1000)
+        state.SkipWithError("the history was not read as 6 of 49");
+}
+
+void Load(const std::string& file)
+{
+    LoadDrawFile(file);
+    BuildPairs();
+    ResetAndCount();
+    GapsAndCopies();
+}
+
+void RecountRecent(benchmark::State& state, const std::string& file)
+{
+    Load(file);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountRecentPairs(DrawCount / 2));
+}
+
+void Fairness(benchmark::State& state, const std::string& file)
+{
+    Load(file);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AssessFairness(2000, 20031));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TestSupport::TempDir dir;
+    for (int32_t rows : { 10000, 100000 }) {
+        const std::string file = dir.write("history-" + std::to_string(rows) + ".csv", HistoryText(rows));
+        benchmark::RegisterBenchmark(
+            ("Import/propose+import/" + std::to_string(rows) + " rows").c_str(), ProposeAndImport, file)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(7)
+            ->ReportAggregatesOnly(true);
+    }
+    for (const BenchLottery& lottery : BenchLotteries()) {
+        if (lottery.draws != 1000)
+            continue;
+        const std::string file = WriteBenchFile(dir, lottery);
+        benchmark::RegisterBenchmark(("PairMap/recount last 500/" + lottery.name()).c_str(), RecountRecent, file)
+            ->Unit(benchmark::kMicrosecond)
+            ->Repetitions(7)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark(("Fairness/2000 simulations/" + lottery.name()).c_str(), Fairness, file)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(1)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
