@@ -110,8 +110,8 @@ void PairMapView::recolour()
     }
     switch (measure_) {
     case TMeasure::Hits:
-        legend_ = { White, Blend(White, DeepBlue, 0.5), DeepBlue, "0", QString::number(maxHits / 2.0, 'g', 3),
-            QString::number(maxHits), "Выпадения" };
+        legend_ = { White, Blend(White, DeepBlue, 0.5), DeepBlue, QString::number(minHits),
+            russian.toString((minHits + maxHits) / 2.0, 'g', 3), QString::number(maxHits), "Выпадения" };
         break;
     case TMeasure::Deviation:
         legend_ = { Blue, White, Red, QString("−%1σ").arg(DeviationRange), "0", QString("+%1σ").arg(DeviationRange),
@@ -119,8 +119,8 @@ void PairMapView::recolour()
                 .arg(russian.toString(expectedHits(), 'f', 2), russian.toString(hitsDeviation(), 'f', 2)) };
         break;
     case TMeasure::Gap:
-        legend_ = { White, Blend(White, Orange, 0.5), Orange, "0", QString::number(maxGap / 2), QString::number(maxGap),
-            "Пропуск" };
+        legend_ = { White, Blend(White, Orange, 0.5), Orange, "0", russian.toString(maxGap / 2.0, 'g', 4),
+            QString::number(maxGap), "Пропуск" };
         break;
     }
     legend_.title += QString("\nN = %1, K = %2, M = %3").arg(draws_).arg(k_).arg(m_);
