@@ -1,5 +1,7 @@
 #include "ui/Gauge.h"
 
+#include "ui/Fonts.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -12,10 +14,7 @@ TGauge::TGauge(const QString& name, const QRect& geometry, QWidget* parent)
     setObjectName(name);
     setGeometry(geometry);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QFont font("MS Sans Serif");
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    setFont(DesignFont("MS Sans Serif", 13, true));
 }
 
 void TGauge::setProgress(int value)
@@ -30,6 +29,36 @@ void TGauge::setProgress(int value)
 void TGauge::addProgress(int delta)
 {
     setProgress(static_cast<int>(std::clamp<long long>(static_cast<long long>(progress_) + delta, MinValue, MaxValue)));
+}
+
+// The percentage is drawn as the inverse of the picture beneath it: the text
+// is rendered antialiased into a mask, and every pixel is moved towards its
+// inverse by the mask's coverage, so that the glyphs stay crisp and apart on
+// both the pie and the background.
+void TGauge::InvertUnderText(QImage& image, const QString& text) const
+{
+    QImage mask(image.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(image.devicePixelRatio());
+    mask.fill(Qt::transparent);
+    QPainter maskPainter(&mask);
+    maskPainter.setRenderHint(QPainter::TextAntialiasing);
+    maskPainter.setPen(Qt::white);
+    maskPainter.setFont(font());
+    maskPainter.drawText(rect(), Qt::AlignCenter, text);
+    maskPainter.end();
+
+    for (int y = 0; y < image.height(); ++y) {
+        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const auto* coverage = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int a = qAlpha(coverage[x]);
+            if (a == 0)
+                continue;
+            const QRgb p = pixels[x];
+            const auto mix = [a](int c) { return c + (255 - 2 * c) * a / 255; };
+            pixels[x] = qRgb(mix(qRed(p)), mix(qGreen(p)), mix(qBlue(p)));
+        }
+    }
 }
 
 // The picture is made off-screen and copied in one step, so it never flickers.
@@ -53,12 +82,8 @@ QImage TGauge::render() const
         painter.drawPie(disc, 90 * 16, -progress_ * 360 * 16 / MaxValue);
     }
 
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.setPen(Qt::white);
-    painter.setFont(font());
-    painter.drawText(rect(), Qt::AlignCenter, QString("%1%").arg(progress_));
+    painter.end();
+    InvertUnderText(image, QString("%1%").arg(progress_));
     return image;
 }
 

@@ -27,7 +27,8 @@ protected:
 
 private:
     QImage render() const;
+    void InvertUnderText(QImage& image, const QString& text) const;
 
     int progress_ = 0;
-    QColor foreColor_{192, 220, 192}; // money green
+    QColor foreColor_ { 192, 220, 192 }; // money green
 };

@@ -17,7 +17,10 @@ TForm4::TForm4()
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_QuitOnClose, false);
+    // A tool window of fixed size, as About is: its text box and button do
+    // not follow a resize.
     setGeometry(201, 126, 393, 284);
+    setFixedSize(393, 284);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");

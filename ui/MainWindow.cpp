@@ -4,6 +4,7 @@
 #include "ui/Fonts.h"
 #include "ui/Gauge.h"
 #include "ui/LabelText.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/StringGrid.h"
 
 #include <QAction>
@@ -57,8 +58,8 @@ TForm1::TForm1()
     createControls();
     createMenu();
     setFocusOrder();
-    move(192, 107);
     setFixedSize(sizeHint());
+    MoveOntoScreen(this, {192, 107});
     QTimer::singleShot(0, this, &TForm1::prepareOpenDialog);
 }
 

@@ -7,8 +7,13 @@
 #include <cstdint>
 
 // A text grid of the desktop kind: every cell, fixed rows and columns included,
-// belongs to the grid and is counted from 0; fixed cells are shaded; grid lines
-// are drawn; cells can be selected but not edited.
+// belongs to the grid and is counted from 0; fixed cells are shaded and stay
+// in view while the rest scrolls; grid lines are drawn; cells can be selected
+// but not edited.
+//
+// The fixed rows (columns) are drawn a second time by a view over the same
+// model laid over the top (left) of the viewport and kept in step with its
+// scrolling; indexAt() and visualRect() answer for them where they show.
 class TStringGrid : public QTableView {
     Q_OBJECT
 
@@ -42,11 +47,25 @@ public:
     QString selectionText() const;
     void copySelection() const;
 
+    QModelIndex indexAt(const QPoint& point) const override;
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void refreshLater();
+    QTableView* makeFrozenView();
+    void layOutFrozen();
+    int fixedHeight() const; // of the fixed rows, in pixels
+    int fixedWidth() const; // of the fixed columns
+
+    QTableView* frozenRows_ = nullptr;
+    QTableView* frozenCols_ = nullptr;
 
     TGridModel* model_;
     int defaultColWidth_;

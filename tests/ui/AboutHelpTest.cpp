@@ -35,8 +35,7 @@ private:
     std::unique_ptr<TestSupport::TempDir> dir;
     QString startFolder;
 
-    template <typename T = QWidget>
-    static T* child(QObject* form, const char* name)
+    template <typename T = QWidget> static T* child(QObject* form, const char* name)
     {
         auto* found = form->findChild<T*>(name);
         if (!found)
@@ -244,7 +243,8 @@ private slots:
         std::filesystem::remove(path);
         dir->write("help.txt", std::string(1024 * 1024 + 1, 'x'));
         seen = showHelp();
-        QVERIFY(seen.text.startsWith(QString("Файл справки \"%1\" слишком велик: 1048577 байт").arg(QString::fromStdString(path))));
+        QVERIFY(seen.text.startsWith(
+            QString("Файл справки \"%1\" слишком велик: 1048577 байт").arg(QString::fromStdString(path))));
         QCOMPARE(memoText(), QString("kept\n"));
         QVERIFY(clock.elapsed() < 2000);
 
@@ -254,6 +254,12 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(memoText().remove('\n'), QString(1024 * 1024, 'y'));
+    }
+
+    void helpWindowHasAFixedSize()
+    {
+        QCOMPARE(help->minimumSize(), QSize(393, 284));
+        QCOMPARE(help->maximumSize(), QSize(393, 284));
     }
 
     void shippedHelpFileIsReadable()

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -24,8 +25,7 @@ class CopyAndDropTest : public QObject {
 private:
     std::unique_ptr<TForm1> form;
 
-    template <typename T = QWidget>
-    T* widget(const char* name)
+    template <typename T = QWidget> T* widget(const char* name)
     {
         auto* found = form->findChild<T*>(name);
         if (!found)
@@ -45,8 +45,8 @@ private:
     {
         QAbstractItemModel* model = grid->model();
         grid->setCurrentIndex(model->index(top, left));
-        grid->selectionModel()->select(QItemSelection(model->index(top, left), model->index(bottom, right)),
-                                       QItemSelectionModel::ClearAndSelect);
+        grid->selectionModel()->select(
+            QItemSelection(model->index(top, left), model->index(bottom, right)), QItemSelectionModel::ClearAndSelect);
     }
     QString copy(QAbstractItemView* grid)
     {
@@ -91,7 +91,8 @@ private slots:
         select(grid, 2, 1, 3, 3);
         QStringList expected;
         for (int k = 2; k <= 3; ++k)
-            expected << QString("%1\t%2\t%3").arg(Main::Stats[k].Hits).arg(Main::Stats[k].LastDraw).arg(Main::Stats[k].Gap);
+            expected
+                << QString("%1\t%2\t%3").arg(Main::Stats[k].Hits).arg(Main::Stats[k].LastDraw).arg(Main::Stats[k].Gap);
         QCOMPARE(copy(grid), expected.join('\n'));
     }
 
@@ -101,11 +102,12 @@ private slots:
         auto* grid = widget<QAbstractItemView>("StringGrid4");
         select(grid, 0, 0, 1, 1);
         const Main::TExtremes hits = Main::Extremes(Main::TMeasure::Hits);
-        QCOMPARE(copy(grid), QString("%1\t%2\n%3\t%4")
-                                 .arg(hits.MaxList[0].First)
-                                 .arg(hits.MaxList[0].Second)
-                                 .arg(hits.MaxList[1].First)
-                                 .arg(hits.MaxList[1].Second));
+        QCOMPARE(copy(grid),
+            QString("%1\t%2\n%3\t%4")
+                .arg(hits.MaxList[0].First)
+                .arg(hits.MaxList[0].Second)
+                .arg(hits.MaxList[1].First)
+                .arg(hits.MaxList[1].Second));
     }
 
     void copiesCurrentCellWithoutSelection()
@@ -133,16 +135,16 @@ private slots:
     void dropOpensFileAsTheDialogWould()
     {
         runAll(Examples + "/6-49.txt");
-        QVERIFY(drop({QUrl::fromLocalFile(Examples + "/5-36.txt")}));
+        QVERIFY(drop({ QUrl::fromLocalFile(Examples + "/5-36.txt") }));
         QCOMPARE(text("Label5"), QString("Лотерея типа: 5 из 36"));
         QCOMPARE(widget("Gauge1")->property("progress").toInt(), 0);
         QVERIFY(widget("Button1")->isEnabled());
-        for (const char* name : {"Button2", "Button3", "Button4", "Button5"})
+        for (const char* name : { "Button2", "Button3", "Button4", "Button5" })
             QVERIFY(!widget(name)->isEnabled());
         QCOMPARE(Main::DrawCount, 250);
         QCOMPARE(text("Label14"), QString("Всего пар: 1176")); // previous results stay
 
-        FileDialogAnswer next{QString()};
+        FileDialogAnswer next { QString() };
         QVERIFY(QMetaObject::invokeMethod(form.get(), "N2Click"));
         QCOMPARE(next.offered, Examples + "/5-36.txt");
     }
@@ -150,7 +152,7 @@ private slots:
     void droppedMissingFileShowsTheErrorBox()
     {
         MessageBoxAnswer box;
-        QVERIFY(drop({QUrl::fromLocalFile(Examples + "/missing.txt")}));
+        QVERIFY(drop({ QUrl::fromLocalFile(Examples + "/missing.txt") }));
         QVERIFY(box.seen.shown);
         QCOMPARE(box.seen.text, QString("File not found."));
         QCOMPARE(box.seen.icon, QMessageBox::Critical);
@@ -160,12 +162,12 @@ private slots:
     {
         QTest::addColumn<QList<QUrl>>("urls");
         QTest::addColumn<bool>("aboutOpen");
-        QTest::newRow("two files") << QList<QUrl>{QUrl::fromLocalFile(Examples + "/5-36.txt"),
-                                                  QUrl::fromLocalFile(Examples + "/6-49.txt")}
+        QTest::newRow("two files") << QList<QUrl> { QUrl::fromLocalFile(Examples + "/5-36.txt"),
+            QUrl::fromLocalFile(Examples + "/6-49.txt") }
                                    << false;
-        QTest::newRow("web address") << QList<QUrl>{QUrl("http://example.org/5-36.txt")} << false;
-        QTest::newRow("nothing") << QList<QUrl>{} << false;
-        QTest::newRow("About open") << QList<QUrl>{QUrl::fromLocalFile(Examples + "/5-36.txt")} << true;
+        QTest::newRow("web address") << QList<QUrl> { QUrl("http://example.org/5-36.txt") } << false;
+        QTest::newRow("nothing") << QList<QUrl> {} << false;
+        QTest::newRow("About open") << QList<QUrl> { QUrl::fromLocalFile(Examples + "/5-36.txt") } << true;
     }
     void refusedDrops()
     {
@@ -180,6 +182,46 @@ private slots:
         QCOMPARE(text("Label5"), QString("Лотерея типа:"));
         QCOMPARE(Main::DrawCount, 0);
         Form3 = nullptr;
+    }
+
+    // Scrolled down, the central table still shows its header on top: the
+    // same pixels as before scrolling, and the cell there is row 0. A click
+    // below it and a copy take the row shown, not the one under the header.
+    void fixedRowStaysInViewWhenScrolled()
+    {
+        runAll(Examples + "/20-99.txt");
+        auto* grid = widget<QAbstractItemView>("StringGrid2");
+        QWidget* viewport = grid->viewport();
+        const QRect headerBand(0, 0, viewport->width(), 24);
+        const QImage before = viewport->grab(headerBand).toImage();
+        grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum() / 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(viewport->grab(headerBand).toImage(), before);
+        QCOMPARE(grid->indexAt({ 5, 5 }).row(), 0);
+        QCOMPARE(grid->visualRect(grid->model()->index(0, 1)).top(), 0);
+
+        const QPoint below(5, 24 + 10);
+        const QModelIndex shown = grid->indexAt(below);
+        QVERIFY(shown.row() > 1000);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, below);
+        QCOMPARE(grid->currentIndex(), shown);
+        QCOMPARE(copy(grid), shown.data().toString());
+
+        // Moving up from the top row shown scrolls it out from under the header.
+        QTest::keyClick(grid, Qt::Key_Up);
+        QVERIFY(grid->visualRect(grid->currentIndex()).top() >= 24);
+        QCOMPARE(grid->currentIndex().row(), shown.row() - 1);
+    }
+
+    void fixedColumnStaysInViewWhenScrolled()
+    {
+        runAll(Examples + "/20-99.txt");
+        auto* grid = widget<QAbstractItemView>("StringGrid1");
+        grid->verticalScrollBar()->setValue(3000);
+        QCoreApplication::processEvents();
+        const QModelIndex first = grid->indexAt({ 3, 3 });
+        QCOMPARE(first.column(), 0);
+        QCOMPARE(first.data().toString(), QString::number(first.row() + 1));
     }
 };
 

@@ -5,12 +5,15 @@
 #include "ui/Gauge.h"
 #include "ui/Main.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/StringGrid.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QtTest>
 
 #include <memory>
@@ -43,8 +46,7 @@ private:
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TestSupport::TempDir> dir;
 
-    template <typename T = QWidget>
-    T* widget(const QString& name)
+    template <typename T = QWidget> T* widget(const QString& name)
     {
         auto* found = form->findChild<T*>(name);
         if (!found)
@@ -89,10 +91,7 @@ private:
         invoke("Button1Click");
         invoke("Button2Click");
     }
-    QString file(const char* name, const std::string& bytes)
-    {
-        return QString::fromStdString(dir->write(name, bytes));
-    }
+    QString file(const char* name, const std::string& bytes) { return QString::fromStdString(dir->write(name, bytes)); }
 
 private slots:
     void init()
@@ -118,7 +117,12 @@ private slots:
         QCOMPARE(form->minimumSize(), form->maximumSize());
         QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(form->pos(), QPoint(192, 107));
+        // At its stated place where it fits on the screen, else moved just
+        // enough to fit (the offscreen screen is 800 by 600).
+        const QRect screen = form->screen()->availableGeometry();
+        const QSize framed = form->size() + QSize(0, form->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        QCOMPARE(form->pos(), PlaceOnScreen({ 192, 107 }, framed, screen));
+        QCOMPARE(form->pos().y(), 107);
     }
 
     void controlPlaces_data()
@@ -128,17 +132,36 @@ private slots:
             const char* name;
             QRect place;
         } controls[] = {
-            {"StringGrid1", {8, 24, 109, 433}}, {"Button1", {128, 24, 129, 25}},  {"Button2", {128, 64, 129, 25}},
-            {"GroupBox1", {120, 104, 145, 153}}, {"Button3", {128, 136, 129, 25}}, {"Button4", {128, 176, 129, 25}},
-            {"Button5", {128, 216, 129, 25}},    {"Gauge1", {136, 312, 113, 113}}, {"StringGrid2", {269, 24, 280, 433}},
-            {"StringGrid3", {568, 32, 74, 120}}, {"StringGrid4", {672, 32, 74, 120}}, {"StringGrid5", {568, 184, 74, 120}},
-            {"StringGrid6", {672, 184, 74, 120}}, {"StringGrid7", {568, 336, 74, 120}}, {"StringGrid8", {672, 336, 74, 120}},
+            { "StringGrid1", { 8, 24, 109, 433 } },
+            { "Button1", { 128, 24, 129, 25 } },
+            { "Button2", { 128, 64, 129, 25 } },
+            { "GroupBox1", { 120, 104, 145, 153 } },
+            { "Button3", { 128, 136, 129, 25 } },
+            { "Button4", { 128, 176, 129, 25 } },
+            { "Button5", { 128, 216, 129, 25 } },
+            { "Gauge1", { 136, 312, 113, 113 } },
+            { "StringGrid2", { 269, 24, 280, 433 } },
+            { "StringGrid3", { 568, 32, 74, 120 } },
+            { "StringGrid4", { 672, 32, 74, 120 } },
+            { "StringGrid5", { 568, 184, 74, 120 } },
+            { "StringGrid6", { 672, 184, 74, 120 } },
+            { "StringGrid7", { 568, 336, 74, 120 } },
+            { "StringGrid8", { 672, 336, 74, 120 } },
             // Labels: left, top and height; their width follows their text.
-            {"Label5", {8, 8, 0, 13}},    {"Label14", {8, 464, 0, 13}}, {"Label13", {168, 296, 0, 13}},
-            {"Label1", {328, 8, 0, 13}},  {"Label11", {592, 4, 0, 13}}, {"Label3", {552, 16, 0, 13}},
-            {"Label4", {656, 16, 0, 13}}, {"Label12", {600, 155, 0, 13}}, {"Label6", {552, 168, 0, 13}},
-            {"Label7", {656, 168, 0, 13}}, {"Label8", {592, 307, 0, 13}}, {"Label9", {552, 320, 0, 13}},
-            {"Label10", {656, 320, 0, 13}}, {"Label2", {576, 465, 0, 13}},
+            { "Label5", { 8, 8, 0, 13 } },
+            { "Label14", { 8, 464, 0, 13 } },
+            { "Label13", { 168, 296, 0, 13 } },
+            { "Label1", { 328, 8, 0, 13 } },
+            { "Label11", { 592, 4, 0, 13 } },
+            { "Label3", { 552, 16, 0, 13 } },
+            { "Label4", { 656, 16, 0, 13 } },
+            { "Label12", { 600, 155, 0, 13 } },
+            { "Label6", { 552, 168, 0, 13 } },
+            { "Label7", { 656, 168, 0, 13 } },
+            { "Label8", { 592, 307, 0, 13 } },
+            { "Label9", { 552, 320, 0, 13 } },
+            { "Label10", { 656, 320, 0, 13 } },
+            { "Label2", { 576, 465, 0, 13 } },
         };
         for (const auto& c : controls)
             QTest::newRow(c.name) << c.place;
@@ -163,12 +186,24 @@ private slots:
             const char* name;
             const char* text;
         } texts[] = {
-            {"Label5", "Лотерея типа:"}, {"Label14", "Всего пар:"}, {"Button1", "Создать пары"},
-            {"Button2", "Статистика"}, {"Button3", "количества выпадений"}, {"Button4", "последнего тиража"},
-            {"Button5", "пропуска"}, {"Label13", "Процесс:"}, {"Label1", "Обработано тиражей:"},
-            {"Label11", "Количество выпадений:"}, {"Label3", "минимальное:"}, {"Label4", "максимальное:"},
-            {"Label12", "Тираж выпадения:"}, {"Label6", "минимальный:"}, {"Label7", "максимальный"},
-            {"Label8", "Количество пропусков:"}, {"Label9", "максимальное:"}, {"Label10", "минимальное:"},
+            { "Label5", "Лотерея типа:" },
+            { "Label14", "Всего пар:" },
+            { "Button1", "Создать пары" },
+            { "Button2", "Статистика" },
+            { "Button3", "количества выпадений" },
+            { "Button4", "последнего тиража" },
+            { "Button5", "пропуска" },
+            { "Label13", "Процесс:" },
+            { "Label1", "Обработано тиражей:" },
+            { "Label11", "Количество выпадений:" },
+            { "Label3", "минимальное:" },
+            { "Label4", "максимальное:" },
+            { "Label12", "Тираж выпадения:" },
+            { "Label6", "минимальный:" },
+            { "Label7", "максимальный" },
+            { "Label8", "Количество пропусков:" },
+            { "Label9", "максимальное:" },
+            { "Label10", "минимальное:" },
         };
         for (const auto& t : texts)
             QTest::newRow(t.name) << QString(t.text);
@@ -184,7 +219,7 @@ private slots:
         const struct {
             const char* name;
             const char* text;
-        } items[] = {{"N2", "Открыть"}, {"N3", "Выход"}, {"N5", "О программе"}, {"N6", "Помощь"}};
+        } items[] = { { "N2", "Открыть" }, { "N3", "Выход" }, { "N5", "О программе" }, { "N6", "Помощь" } };
         for (const auto& item : items)
             QCOMPARE(widget<QAction>(item.name)->text(), QString(item.text));
         QCOMPARE(form->findChild<QMenu*>("N1")->title(), QString("Файл"));
@@ -206,9 +241,8 @@ private slots:
 
     void focusOrder()
     {
-        const QStringList expected{"Button1",     "StringGrid1", "Button2",     "StringGrid2", "Button3",
-                                   "Button4",     "Button5",     "StringGrid3", "StringGrid4", "StringGrid5",
-                                   "StringGrid6", "StringGrid7", "StringGrid8"};
+        const QStringList expected { "Button1", "StringGrid1", "Button2", "StringGrid2", "Button3", "Button4",
+            "Button5", "StringGrid3", "StringGrid4", "StringGrid5", "StringGrid6", "StringGrid7", "StringGrid8" };
         QStringList chain;
         QWidget* start = widget("Button1");
         QWidget* w = start;
@@ -234,7 +268,7 @@ private slots:
         QCOMPARE(seen.text, QString("Вы должны сначала открыть файл!"));
         QCOMPARE(seen.icon, QMessageBox::NoIcon);
         QCOMPARE(seen.title, QString("ui_tests"));
-        QCOMPARE(seen.buttons, QStringList{"OK"});
+        QCOMPARE(seen.buttons, QStringList { "OK" });
         QCOMPARE(rows("StringGrid1"), 40);
         QCOMPARE(text("Label14"), QString("Всего пар:"));
         QVERIFY(enabled("Button1"));
@@ -247,7 +281,7 @@ private slots:
         QCOMPARE(text("Label5"), QString("Лотерея типа: 6 из 49"));
         QCOMPARE(progress(), 0);
         QVERIFY(enabled("Button1"));
-        for (const char* name : {"Button2", "Button3", "Button4", "Button5"})
+        for (const char* name : { "Button2", "Button3", "Button4", "Button5" })
             QVERIFY(!enabled(name));
 
         invoke("Button1Click");
@@ -263,7 +297,7 @@ private slots:
 
         PaintRecorder painted(widget("Gauge1"));
         invoke("Button2Click");
-        QCOMPARE(painted.values, (QList<int>{16, 32, 48, 64, 80, 96, 100}));
+        QCOMPARE(painted.values, (QList<int> { 16, 32, 48, 64, 80, 96, 100 }));
         QCOMPARE(text("Label1"), QString("Обработано тиражей: 100"));
         QCOMPARE(rows("StringGrid2"), 1177);
         QCOMPARE(cell("StringGrid2", 0, 0), QString("Номер"));
@@ -272,12 +306,13 @@ private slots:
         QCOMPARE(cell("StringGrid2", 0, 3), QString("Пропуск"));
         for (int k = 1; k <= 1176; ++k) {
             const Main::TPairStat& s = Main::Stats[k];
-            const QStringList row{cell("StringGrid2", k, 0), cell("StringGrid2", k, 1), cell("StringGrid2", k, 2),
-                                  cell("StringGrid2", k, 3)};
-            QCOMPARE(row, (QStringList{QString::number(k), QString::number(s.Hits), QString::number(s.LastDraw),
-                                       QString::number(s.Gap)}));
+            const QStringList row { cell("StringGrid2", k, 0), cell("StringGrid2", k, 1), cell("StringGrid2", k, 2),
+                cell("StringGrid2", k, 3) };
+            QCOMPARE(row,
+                (QStringList { QString::number(k), QString::number(s.Hits), QString::number(s.LastDraw),
+                    QString::number(s.Gap) }));
         }
-        for (const char* name : {"Button3", "Button4", "Button5"})
+        for (const char* name : { "Button3", "Button4", "Button5" })
             QVERIFY(enabled(name));
         QVERIFY(!enabled("Button2"));
         QVERIFY(!enabled("Button1"));
@@ -290,17 +325,18 @@ private slots:
             Main::TMeasure measure;
             const char *minLabel, *minPrefix, *minGrid, *maxLabel, *maxPrefix, *maxGrid;
         } panels[] = {
-            {Main::TMeasure::Hits, "Label3", "минимальное: ", "StringGrid3", "Label4", "максимальное: ", "StringGrid4"},
-            {Main::TMeasure::LastDraw, "Label6", "минимальный: ", "StringGrid5", "Label7", "максимальный: ",
-             "StringGrid6"},
-            {Main::TMeasure::Gap, "Label9", "минимальное: ", "StringGrid7", "Label10", "максимальное: ",
-             "StringGrid8"},
+            { Main::TMeasure::Hits, "Label3", "минимальное: ", "StringGrid3", "Label4",
+                "максимальное: ", "StringGrid4" },
+            { Main::TMeasure::LastDraw, "Label6", "минимальный: ", "StringGrid5", "Label7",
+                "максимальный: ", "StringGrid6" },
+            { Main::TMeasure::Gap, "Label9", "минимальное: ", "StringGrid7", "Label10",
+                "максимальное: ", "StringGrid8" },
         };
         for (const auto& p : panels) {
             const Main::TExtremes e = Main::Extremes(p.measure);
             QCOMPARE(text(p.minLabel), p.minPrefix + QString::number(e.Min));
             QCOMPARE(text(p.maxLabel), p.maxPrefix + QString::number(e.Max));
-            for (const auto& [gridName, list] : {std::pair{p.minGrid, e.MinList}, {p.maxGrid, e.MaxList}}) {
+            for (const auto& [gridName, list] : { std::pair { p.minGrid, e.MinList }, { p.maxGrid, e.MaxList } }) {
                 QCOMPARE(rows(gridName), int(list.size()));
                 for (int r = 0; r < int(list.size()); ++r) {
                     QCOMPARE(cell(gridName, r, 0), QString::number(list[r].First));
@@ -370,14 +406,14 @@ private slots:
         QCOMPARE(text("Label1"), QString("Обработано тиражей: 100"));
         QCOMPARE(progress(), 0);
         QVERIFY(enabled("Button1"));
-        for (const char* name : {"Button2", "Button3", "Button4", "Button5"})
+        for (const char* name : { "Button2", "Button3", "Button4", "Button5" })
             QVERIFY(!enabled(name));
     }
 
     void cancelledDialogChangesNothing()
     {
         runAll(Examples + "/6-49.txt");
-        FileDialogAnswer cancel{QString()};
+        FileDialogAnswer cancel { QString() };
         invoke("N2Click");
         QVERIFY(cancel.answered());
         QCOMPARE(progress(), 100);
@@ -394,7 +430,7 @@ private slots:
         invoke("N2Click");
         QCOMPARE(answer.title, QString("Открытие файла"));
         QCOMPARE(answer.fileMode, QFileDialog::AnyFile);
-        FileDialogAnswer again{QString()};
+        FileDialogAnswer again { QString() };
         invoke("N2Click");
         QCOMPARE(again.offered, first);
     }
@@ -405,15 +441,17 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("lotteryType");
-        QTest::newRow("missing file") << "missing.txt" << QByteArray() << "File not found." << "Лотерея типа:";
+        QTest::newRow("missing file") << "missing.txt" << QByteArray() << "File not found."
+                                      << "Лотерея типа:";
         QTest::newRow("bad draw line") << "bad.txt" << QByteArray("06/49\n0001  0102030405xx\n")
-                                       << "'xx' is not a valid integer value." << "Лотерея типа: 6 из 49";
-        QTest::newRow("too many numbers")
-            << "wide.txt" << QByteArray("21/99\n")
-            << "Лотерея типа 21 из 99 не поддерживается: в тираже не больше 20 чисел."
-            << "Лотерея типа: 21 из 99";
-        QTest::newRow("markup shown as typed") << "markup.txt" << QByteArray("06/49\n<b>x  0102030405xx\n")
-                                               << "'<b>x' is not a valid integer value." << "Лотерея типа: 6 из 49";
+                                       << "'xx' is not a valid integer value."
+                                       << "Лотерея типа: 6 из 49";
+        QTest::newRow("too many numbers") << "wide.txt" << QByteArray("21/99\n")
+                                          << "Лотерея типа 21 из 99 не поддерживается: в тираже не больше 20 чисел."
+                                          << "Лотерея типа: 21 из 99";
+        QTest::newRow("markup shown as typed")
+            << "markup.txt" << QByteArray("06/49\n<b>x  0102030405xx\n") << "'<b>x' is not a valid integer value."
+            << "Лотерея типа: 6 из 49";
     }
     void loadFailures()
     {
@@ -421,13 +459,14 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         QFETCH(QString, lotteryType);
-        const QString path = bytes.isNull() ? dir->path().c_str() + QString("/") + name : file(qPrintable(name), bytes.toStdString());
+        const QString path
+            = bytes.isNull() ? dir->path().c_str() + QString("/") + name : file(qPrintable(name), bytes.toStdString());
         const SeenMessage seen = openAndSee(path);
         QVERIFY(seen.shown);
         QCOMPARE(seen.text, message);
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(seen.format, Qt::PlainText);
-        QCOMPARE(seen.buttons, QStringList{"OK"});
+        QCOMPARE(seen.buttons, QStringList { "OK" });
         QCOMPARE(seen.title, ApplicationTitle());
         QCOMPARE(text("Label5"), lotteryType);
         // The file counts as opened: the user may go on with what was read.
@@ -447,9 +486,9 @@ private slots:
         QCOMPARE(text("Label1"), QString("Обработано тиражей: 2"));
         const struct {
             const char *label, *prefix, *grid;
-        } sides[] = {{"Label3", "минимальное: ", "StringGrid3"}, {"Label4", "максимальное: ", "StringGrid4"},
-                     {"Label6", "минимальный: ", "StringGrid5"}, {"Label7", "максимальный: ", "StringGrid6"},
-                     {"Label9", "минимальное: ", "StringGrid7"}, {"Label10", "максимальное: ", "StringGrid8"}};
+        } sides[] = { { "Label3", "минимальное: ", "StringGrid3" }, { "Label4", "максимальное: ", "StringGrid4" },
+            { "Label6", "минимальный: ", "StringGrid5" }, { "Label7", "максимальный: ", "StringGrid6" },
+            { "Label9", "минимальное: ", "StringGrid7" }, { "Label10", "максимальное: ", "StringGrid8" } };
         for (const auto& side : sides) {
             QCOMPARE(text(side.label), QString(side.prefix));
             QCOMPARE(rows(side.grid), 1);

@@ -1,5 +1,6 @@
 #include "ui/Gauge.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/StringGrid.h"
 
 #include <QHeaderView>
@@ -34,8 +35,8 @@ private slots:
         QFETCH(int, newCount);
         QFETCH(int, rows);
         QFETCH(int, fixedAfter);
-        TStringGrid grid("Grid", {0, 0, 100, 100}, {.colCount = 2, .rowCount = 5, .fixedCols = 0, .fixedRows = fixedRows},
-                         nullptr);
+        TStringGrid grid("Grid", { 0, 0, 100, 100 },
+            { .colCount = 2, .rowCount = 5, .fixedCols = 0, .fixedRows = fixedRows }, nullptr);
         grid.setRowCount(newCount);
         QCOMPARE(grid.model()->rowCount(), rows);
         QCOMPARE(grid.fixedRows(), fixedAfter);
@@ -43,8 +44,8 @@ private slots:
 
     void gridKeepsCellsInsideItAndLosesTheRest()
     {
-        TStringGrid grid("Grid", {0, 0, 100, 100}, {.colCount = 2, .rowCount = 3, .fixedCols = 1, .fixedRows = 0},
-                         nullptr);
+        TStringGrid grid(
+            "Grid", { 0, 0, 100, 100 }, { .colCount = 2, .rowCount = 3, .fixedCols = 1, .fixedRows = 0 }, nullptr);
         grid.setCell(1, 0, 7);
         grid.setCell(1, 2, QString("x"));
         grid.setRowCount(1);
@@ -58,8 +59,8 @@ private slots:
 
     void gridCellsSelectableNotEditableFixedShaded()
     {
-        TStringGrid grid("Grid", {0, 0, 200, 200}, {.colCount = 3, .rowCount = 4, .fixedCols = 1, .fixedRows = 1},
-                         nullptr);
+        TStringGrid grid(
+            "Grid", { 0, 0, 200, 200 }, { .colCount = 3, .rowCount = 4, .fixedCols = 1, .fixedRows = 1 }, nullptr);
         const QModelIndex fixedCell = grid.model()->index(0, 1);
         const QModelIndex fixedColumnCell = grid.model()->index(2, 0);
         const QModelIndex normal = grid.model()->index(2, 2);
@@ -92,7 +93,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, delta);
         QFETCH(int, expected);
-        TGauge gauge("Gauge", {0, 0, 113, 113}, nullptr);
+        TGauge gauge("Gauge", { 0, 0, 113, 113 }, nullptr);
         gauge.setProgress(start);
         gauge.addProgress(delta);
         QCOMPARE(gauge.property("progress").toInt(), expected);
@@ -102,30 +103,86 @@ private slots:
 
     void gaugeDrawsSectorClockwiseFromNoon()
     {
-        TGauge gauge("Gauge", {0, 0, 113, 113}, nullptr);
+        TGauge gauge("Gauge", { 0, 0, 113, 113 }, nullptr);
         gauge.setProgress(25);
         const QImage image = gauge.grab().toImage();
         const QColor green(192, 220, 192);
         const auto at = [&image](int x, int y) { return image.pixelColor(x, y); };
-        QCOMPARE(at(80, 30), green);                        // upper right quarter: done
-        QVERIFY(at(30, 30) != green);                       // upper left: still to do
-        QVERIFY(at(80, 85) != green);                       // lower right: still to do
+        QCOMPARE(at(80, 30), green); // upper right quarter: done
+        QVERIFY(at(30, 30) != green); // upper left: still to do
+        QVERIFY(at(80, 85) != green); // lower right: still to do
         gauge.setProgress(100);
         QCOMPARE(gauge.grab().toImage().pixelColor(30, 85), green);
+    }
+
+    // The percentage reads as separate glyphs: columns of the text band that
+    // hold ink come in one run a character.
+    void gaugeTextHasSeparateGlyphs_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("glyphs");
+        QTest::newRow("0%") << 0 << 2;
+        QTest::newRow("100%") << 100 << 4;
+    }
+    void gaugeTextHasSeparateGlyphs()
+    {
+        QFETCH(int, value);
+        QFETCH(int, glyphs);
+        TGauge gauge("Gauge", { 0, 0, 113, 113 }, nullptr);
+        gauge.setProgress(value);
+        const QImage image = gauge.grab().toImage();
+        int runs = 0;
+        bool inked = false;
+        for (int x = 20; x < 93; ++x) {
+            bool ink = false;
+            for (int y = 46; y < 67 && !ink; ++y) {
+                const QColor c = image.pixelColor(x, y);
+                ink = c.lightness() < 100; // the glyphs' cores, not their antialiased edges
+            }
+            runs += ink && !inked;
+            inked = ink;
+        }
+        QCOMPARE(runs, glyphs);
+    }
+
+    void windowKeepsItsPlaceWhereItFits_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("place");
+        const QPoint stated(192, 107);
+        QTest::newRow("fits") << QRect(0, 0, 1024, 768) << stated;
+        QTest::newRow("narrow") << QRect(0, 0, 900, 768) << QPoint(900 - 763, 107);
+        QTest::newRow("200% of 1024x768") << QRect(0, 0, 512, 384) << QPoint(0, 0);
+        QTest::newRow("second screen") << QRect(1024, 0, 1280, 1024) << QPoint(1024, 107);
+        QTest::newRow("panel on top") << QRect(0, 200, 1024, 568) << QPoint(192, 200);
+    }
+    void windowKeepsItsPlaceWhereItFits()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, place);
+        QCOMPARE(PlaceOnScreen({ 192, 107 }, { 763, 520 }, screen), place);
     }
 
     void errorBoxAddsFullStopAfterLettersAndDigits_data()
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "File not found" << "File not found.";
-        QTest::newRow("digit") << "I/O error 5" << "I/O error 5.";
-        QTest::newRow("cyrillic") << "Ошибка" << "Ошибка.";
-        QTest::newRow("full stop") << "Done." << "Done.";
-        QTest::newRow("quote") << "'x' is 'y'" << "'x' is 'y'";
-        QTest::newRow("bracket") << "error (5)" << "error (5)";
-        QTest::newRow("blank") << "error " << "error ";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "File not found"
+                                << "File not found.";
+        QTest::newRow("digit") << "I/O error 5"
+                               << "I/O error 5.";
+        QTest::newRow("cyrillic") << "Ошибка"
+                                  << "Ошибка.";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("quote") << "'x' is 'y'"
+                               << "'x' is 'y'";
+        QTest::newRow("bracket") << "error (5)"
+                                 << "error (5)";
+        QTest::newRow("blank") << "error "
+                               << "error ";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void errorBoxAddsFullStopAfterLettersAndDigits()
     {
@@ -138,10 +195,14 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
-        QTest::newRow("upper case") << "/opt/VELDORAN.EXE" << "Veldoran";
-        QTest::newRow("lower case") << "/usr/bin/veldoran" << "veldoran";
-        QTest::newRow("mixed") << "build/Pair.Tool.bin" << "Pair";
-        QTest::newRow("cyrillic") << "/home/ЛОТО" << "Лото";
+        QTest::newRow("upper case") << "/opt/VELDORAN.EXE"
+                                    << "Veldoran";
+        QTest::newRow("lower case") << "/usr/bin/veldoran"
+                                    << "veldoran";
+        QTest::newRow("mixed") << "build/Pair.Tool.bin"
+                               << "Pair";
+        QTest::newRow("cyrillic") << "/home/ЛОТО"
+                                  << "Лото";
     }
     void applicationTitleFromExecutableName()
     {
