@@ -1,15 +1,60 @@
 // Program start: the main window shown, the About and Help windows created
-// hidden, then the event loop until the main window closes.
+// hidden, a draw file named on the command line opened, then the event loop
+// until the main window closes.
+#include "CommandLine.h"
+
 #include "ui/ProgramWindows.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+
+namespace {
+
+// The installed theme's icon where there is one, else the program's own.
+QIcon ProgramIcon()
+{
+    QIcon bundled;
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        bundled.addFile(QString(":/icons/veldoran-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme("veldoran", bundled);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Answered before Qt starts, so that no display is needed for them.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const TCommandLine early = ReadCommandLine(arguments);
+    switch (early.action) {
+    case TCommandLine::TAction::PrintHelp:
+        std::fputs(HelpText("veldoran").toLocal8Bit().constData(), stdout);
+        return 0;
+    case TCommandLine::TAction::PrintVersion:
+        std::fputs(VersionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case TCommandLine::TAction::Refuse:
+        std::fprintf(stderr, "veldoran: неизвестный параметр %s\n%s", qPrintable(early.unknown),
+            HelpText("veldoran").toLocal8Bit().constData());
+        return 2;
+    case TCommandLine::TAction::Run:
+        break;
+    }
+
     QApplication application(argc, argv);
+    // The desktop matches the window with its entry by these; the captions
+    // are the windows' own.
+    QApplication::setApplicationName("veldoran");
+    QApplication::setApplicationVersion("1.0");
+    QGuiApplication::setDesktopFileName("veldoran");
+    QApplication::setWindowIcon(ProgramIcon());
 
     // Qt's own dialogs and buttons in Russian, like the rest of the program.
     QTranslator qtTranslator;
@@ -18,5 +63,9 @@ int main(int argc, char* argv[])
 
     TProgramWindows windows;
     windows.main.show();
+    // Qt has taken its own options out of the arguments by now.
+    const TCommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());
+    if (!commandLine.files.isEmpty())
+        windows.main.openDrawFileLater(commandLine.files.constFirst());
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 TForm3* Form3 = nullptr;
@@ -44,17 +45,20 @@ TForm3::TForm3()
     setGeometry(364, 132, 301, 216);
     setFixedSize(301, 216);
 
-    Label8 = MakeLabel(this, "Label8", {56, 8, 209, 16}, "Автор: студия «Вельдоран»", DesignFont("MS Sans Serif", 13));
+    Label8
+        = MakeLabel(this, "Label8", { 56, 8, 209, 16 }, "Автор: студия «Вельдоран»", DesignFont("MS Sans Serif", 13));
     Label8->setStyleSheet("color: red;");
-    Label1 = MakeLabel(this, "Label1", {29, 26, 256, 17}, "Программа-анализатор числовых пар", DesignFont("Arial", 15));
-    Label2 = MakeLabel(this, "Label2", {56, 46, 212, 15}, "Редакция программы от 11.02.2003г.", DesignFont("Arial", 12));
-    Label3 = MakeLabel(this, "Label3", {26, 78, 247, 15}, "Свежую версию этой программы Вы всегда",
-                       DesignFont("Arial", 12));
-    Label4 = MakeLabel(this, "Label4", {26, 91, 109, 15}, "сможете найти на: ", DesignFont("Arial", 12));
-    Label7 = new TLinkLabel("Label7", {78, 117, 155, 18}, QUrl(WebAddress).host(), this);
-    Label5 = MakeLabel(this, "Label5", {16, 143, 275, 13}, "Присылайте Ваши пожелания и замечания по адресу:",
-                       DesignFont("MS Sans Serif", 10));
-    Label6 = new TLinkLabel("Label6", {85, 163, 133, 18}, SupportAddress, this);
+    Label1
+        = MakeLabel(this, "Label1", { 29, 26, 256, 17 }, "Программа-анализатор числовых пар", DesignFont("Arial", 15));
+    Label2
+        = MakeLabel(this, "Label2", { 56, 46, 212, 15 }, "Редакция программы от 11.02.2003г.", DesignFont("Arial", 12));
+    Label3 = MakeLabel(
+        this, "Label3", { 26, 78, 247, 15 }, "Свежую версию этой программы Вы всегда", DesignFont("Arial", 12));
+    Label4 = MakeLabel(this, "Label4", { 26, 91, 109, 15 }, "сможете найти на: ", DesignFont("Arial", 12));
+    Label7 = new TLinkLabel("Label7", { 78, 117, 155, 18 }, QUrl(WebAddress).host(), this);
+    Label5 = MakeLabel(this, "Label5", { 16, 143, 275, 13 },
+        "Присылайте Ваши пожелания и замечания по адресу:", DesignFont("MS Sans Serif", 10));
+    Label6 = new TLinkLabel("Label6", { 85, 163, 133, 18 }, SupportAddress, this);
 
     Button1 = new QPushButton("Назад ", this);
     Button1->setObjectName("Button1");
@@ -62,6 +66,7 @@ TForm3::TForm3()
     Button1->setFont(DesignFont("MS Sans Serif", 11));
 
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm3::Button1Click);
     connect(Label6, &TLinkLabel::clicked, this, &TForm3::Label6Click);
     connect(Label7, &TLinkLabel::clicked, this, &TForm3::Label7Click);
 }

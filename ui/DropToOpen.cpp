@@ -1,4 +1,5 @@
-// Opening a draw file by dropping it on the main window.
+// Opening a draw file by dropping it on the main window, or later from the
+// command line.
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
@@ -37,6 +38,11 @@ void TForm1::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Opened once the drag is over, so that an error box does not hold up the
     // application the file came from.
+    openDrawFileLater(fileName);
+}
+
+void TForm1::openDrawFileLater(const QString& fileName)
+{
     QMetaObject::invokeMethod(
         this, [this, fileName] { RunCommand([this, &fileName] { openDrawFile(fileName); }); }, Qt::QueuedConnection);
 }

@@ -6,6 +6,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 TForm4* Form4 = nullptr;
 
@@ -33,6 +34,7 @@ TForm4::TForm4()
     Button1->setGeometry(93, 254, 183, 20);
     Button1->setFont(DesignFont("MS Sans Serif", 11, true));
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm4::Button1Click);
 }
 
 void TForm4::LoadHelpFile()

@@ -29,6 +29,10 @@ public:
     // Opens a draw file as the Open command does once its dialog is answered.
     void openDrawFile(const QString& fileName);
 
+    // Opens a draw file once the event loop is running, as a dropped file or
+    // one named on the command line is opened.
+    void openDrawFileLater(const QString& fileName);
+
     // Imports a delimited history as "Импорт…" does once its dialogs are
     // answered; on failure nothing changes.
     void importDrawHistory(const QString& fileName, const Main::TImportLayout& layout, int32_t lastDraws);

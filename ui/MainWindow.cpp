@@ -59,7 +59,7 @@ TForm1::TForm1()
     createMenu();
     setFocusOrder();
     setFixedSize(sizeHint());
-    MoveOntoScreen(this, {192, 107});
+    MoveOntoScreen(this, { 192, 107 });
     QTimer::singleShot(0, this, &TForm1::prepareOpenDialog);
 }
 
@@ -146,10 +146,12 @@ void TForm1::createMenu()
     N1->setObjectName("N1");
     N2 = N1->addAction("Открыть", this, &TForm1::N2Click);
     N2->setObjectName("N2");
+    N2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ImportAction = N1->addAction("Импорт…", this, &TForm1::ImportClick);
     ImportAction->setObjectName("ImportAction");
     N3 = N1->addAction("Выход", this, &TForm1::N3Click);
     N3->setObjectName("N3");
+    N3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     AnalysisMenu = bar->addMenu("Анализ");
     AnalysisMenu->setObjectName("AnalysisMenu");
     PairMapAction = AnalysisMenu->addAction("Карта пар", this, &TForm1::PairMapClick);
@@ -163,6 +165,7 @@ void TForm1::createMenu()
     N5->setObjectName("N5");
     N6 = N4->addAction("Помощь", this, &TForm1::N6Click);
     N6->setObjectName("N6");
+    N6->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void TForm1::setFocusOrder()
