@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench asan fuzz clean
+.PHONY: all deps configure build run test bench asan fuzz package clean
 
 all: build
 
@@ -26,13 +26,14 @@ test: build
 # Benchmarks in an optimised build of their own.
 bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench feature_bench pair_map_bench
+	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench feature_bench pair_map_bench startup_bench
 	./build-release/bench/analysis_bench
 	./build-release/bench/window_bench
 	./build-release/bench/feature_bench
 	QT_SCALE_FACTOR=1 ./build-release/bench/pair_map_bench
 	QT_SCALE_FACTOR=2 ./build-release/bench/pair_map_bench
 	./build-release/bench/memory_bench
+	./build-release/bench/startup_bench
 
 # The whole suite, window tests included, under AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report fails it.
@@ -62,5 +63,20 @@ fuzz: deps
 	./build-fuzz/tests/fuzz/import_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
 	    -artifact_prefix=tests/fuzz/import-regressions/ build-fuzz/import-corpus tests/fuzz/import-corpus
 
+# The Debian package in build-package/, checked with lintian and the
+# AppStream metadata with appstreamcli; an error from either fails it.
+package: deps
+	./scripts/install-deps.sh dpkg-dev file lintian appstream desktop-file-utils
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
+	    -DVELDORAN_BUILD_TESTS=OFF -DVELDORAN_BUILD_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack -G DEB
+	desktop-file-validate build-package/veldoran.desktop
+	appstreamcli validate --no-net desktop/veldoran.metainfo.xml
+	lintian --fail-on error build-package/veldoran_*.deb
+	./scripts/check-package.sh
+
 clean:
-	rm -rf $(BUILD_DIR) build-release build-asan build-fuzz
+	rm -rf $(BUILD_DIR) build-release build-asan build-fuzz build-package

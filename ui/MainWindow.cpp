@@ -17,6 +17,11 @@
 TForm1* Form1 = nullptr;
 
 namespace {
+// Milliseconds after the window is built that the first Open dialog is made.
+constexpr int PrepareDialogDelay = 250;
+} // namespace
+
+namespace {
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
 {
@@ -60,7 +65,8 @@ TForm1::TForm1()
     setFocusOrder();
     setFixedSize(sizeHint());
     MoveOntoScreen(this, { 192, 107 });
-    QTimer::singleShot(0, this, &TForm1::prepareOpenDialog);
+    // Prepared once the window is up and the program idle, not during start-up.
+    QTimer::singleShot(PrepareDialogDelay, this, &TForm1::prepareOpenDialog);
 }
 
 void TForm1::createControls()

@@ -62,19 +62,16 @@ TStringGrid::TStringGrid(const QString& name, const QRect& geometry, const TShap
     setTabKeyNavigation(false);
     setCurrentIndex(model_->index(model_->fixedRows(), model_->fixedCols()));
 
-    frozenRows_ = makeFrozenView();
-    frozenCols_ = makeFrozenView();
-    connect(
-        horizontalScrollBar(), &QScrollBar::valueChanged, frozenRows_->horizontalScrollBar(), &QScrollBar::setValue);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, frozenCols_->verticalScrollBar(), &QScrollBar::setValue);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int width) {
-        frozenRows_->setColumnWidth(col, width);
-        frozenCols_->setColumnWidth(col, width);
+        for (QTableView* frozen : { frozenRows_, frozenCols_ })
+            if (frozen)
+                frozen->setColumnWidth(col, width);
         layOutFrozen();
     });
     for (auto signal : { &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved,
              &QAbstractItemModel::columnsInserted, &QAbstractItemModel::columnsRemoved })
         connect(model_, signal, this, &TStringGrid::layOutFrozen);
+    built_ = true;
     layOutFrozen();
 }
 
@@ -126,18 +123,35 @@ int TStringGrid::fixedWidth() const
 // side; each shows only while the grid has such rows or columns.
 void TStringGrid::layOutFrozen()
 {
+    if (!built_)
+        return;
     const QRect area = viewport()->rect();
     const int height = fixedHeight();
     const int width = fixedWidth();
+    // Made the first time the grid has fixed rows (columns): most grids never do.
+    if (height > 0 && !frozenRows_) {
+        frozenRows_ = makeFrozenView();
+        connect(horizontalScrollBar(), &QScrollBar::valueChanged, frozenRows_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    }
+    if (width > 0 && !frozenCols_) {
+        frozenCols_ = makeFrozenView();
+        connect(
+            verticalScrollBar(), &QScrollBar::valueChanged, frozenCols_->verticalScrollBar(), &QScrollBar::setValue);
+    }
     // One pixel more covers the grid line under the last fixed row.
-    frozenRows_->setGeometry(0, 0, area.width(), height > 0 ? height + 1 : 0);
-    frozenRows_->setVisible(height > 0);
-    frozenCols_->setGeometry(0, 0, width > 0 ? width + 1 : 0, area.height());
-    frozenCols_->setVisible(width > 0);
-    frozenRows_->verticalScrollBar()->setValue(0);
-    frozenRows_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
-    frozenCols_->horizontalScrollBar()->setValue(0);
-    frozenCols_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    if (frozenRows_) {
+        frozenRows_->setGeometry(0, 0, area.width(), height > 0 ? height + 1 : 0);
+        frozenRows_->setVisible(height > 0);
+        frozenRows_->verticalScrollBar()->setValue(0);
+        frozenRows_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    }
+    if (frozenCols_) {
+        frozenCols_->setGeometry(0, 0, width > 0 ? width + 1 : 0, area.height());
+        frozenCols_->setVisible(width > 0);
+        frozenCols_->horizontalScrollBar()->setValue(0);
+        frozenCols_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    }
 }
 
 void TStringGrid::resizeEvent(QResizeEvent* event)
@@ -149,8 +163,7 @@ void TStringGrid::resizeEvent(QResizeEvent* event)
 void TStringGrid::updateGeometries()
 {
     QTableView::updateGeometries();
-    if (frozenRows_ && frozenCols_) // not while the grid is being built
-        layOutFrozen();
+    layOutFrozen();
 }
 
 // Scrolling moves the viewport's children with its contents; the fixed views

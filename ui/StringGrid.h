@@ -64,6 +64,7 @@ private:
     int fixedHeight() const; // of the fixed rows, in pixels
     int fixedWidth() const; // of the fixed columns
 
+    bool built_ = false; // the frozen views are laid out only once the grid is
     QTableView* frozenRows_ = nullptr;
     QTableView* frozenCols_ = nullptr;
 
