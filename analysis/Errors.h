@@ -16,7 +16,8 @@ public:
 class EInOutError : public EAnalysisError {
 public:
     EInOutError(int errorCode, const std::string& message)
-        : EAnalysisError(message), ErrorCode(errorCode)
+        : EAnalysisError(message)
+        , ErrorCode(errorCode)
     {
     }
     int ErrorCode;

@@ -11,8 +11,7 @@ namespace Main {
 // A table of fixed capacity whose entries are numbered from 1: T[1]..T[Capacity].
 // An index outside that range is a programming error and stops the program,
 // so no read or write ever lands outside the table.
-template <typename T, int32_t Capacity>
-class TFixedTable {
+template <typename T, int32_t Capacity> class TFixedTable {
     static_assert(Capacity > 0);
 
 public:
@@ -55,7 +54,7 @@ private:
             TableIndexOutOfRange(count, Capacity);
     }
 
-    std::array<T, static_cast<std::size_t>(Capacity)> items_{};
+    std::array<T, static_cast<std::size_t>(Capacity)> items_ {};
 };
 
 } // namespace Main

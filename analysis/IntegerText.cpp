@@ -49,7 +49,7 @@ std::optional<int32_t> ParseInteger(std::string_view text)
         return std::nullopt;
 
     // The magnitude may reach 2^31 only for a negative value.
-    const int64_t limit = negative ? int64_t{1} << 31 : (int64_t{1} << 31) - 1;
+    const int64_t limit = negative ? int64_t { 1 } << 31 : (int64_t { 1 } << 31) - 1;
     int64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
         const int digit = DigitValue(text[pos], base);

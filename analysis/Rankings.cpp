@@ -14,8 +14,7 @@ namespace {
 // counting sort orders a table in linear time, ties in their previous order.
 // Keys spread wider than the table is long fall back to a stable comparison
 // sort.
-template <int32_t TPairStat::*Key>
-void RankBy(TStatTable& table)
+template <int32_t TPairStat::*Key> void RankBy(TStatTable& table)
 {
     const auto entries = table.first(std::max(PairCount, 0));
     if (entries.empty())
@@ -23,10 +22,10 @@ void RankBy(TStatTable& table)
     const auto [lowest, highest] = std::minmax_element(
         entries.begin(), entries.end(), [](const TPairStat& a, const TPairStat& b) { return a.*Key < b.*Key; });
     const int64_t low = (*lowest).*Key;
-    const auto range = static_cast<std::size_t>(int64_t{(*highest).*Key} - low + 1);
+    const auto range = static_cast<std::size_t>(int64_t { (*highest).*Key } - low + 1);
     if (range > 4 * entries.size() + 4096) {
-        std::stable_sort(entries.begin(), entries.end(),
-                         [](const TPairStat& a, const TPairStat& b) { return a.*Key < b.*Key; });
+        std::stable_sort(
+            entries.begin(), entries.end(), [](const TPairStat& a, const TPairStat& b) { return a.*Key < b.*Key; });
         return;
     }
 
@@ -41,8 +40,7 @@ void RankBy(TStatTable& table)
     std::copy(ranked.begin(), ranked.end(), entries.begin());
 }
 
-template <int32_t TPairStat::*Key>
-TExtremes ExtremesOf(const TStatTable& table)
+template <int32_t TPairStat::*Key> TExtremes ExtremesOf(const TStatTable& table)
 {
     TExtremes result;
     if (PairCount < 1)

@@ -10,9 +10,9 @@ namespace Main {
 // Stable ascending reorders of the working tables entries 1..PairCount, each by
 // its own measure; ties keep their previous order (pair order after the
 // statistics). Whole records move, so the other measures travel with a pair.
-void RankByHits();     // ByHits by Hits
+void RankByHits(); // ByHits by Hits
 void RankByLastDraw(); // ByLastDraw by LastDraw
-void RankByGap();      // ByGap by Gap
+void RankByGap(); // ByGap by Gap
 
 enum class TMeasure { Hits, LastDraw, Gap };
 

@@ -34,7 +34,7 @@ private:
     int get();
 
     int fd_ = -1;
-    std::array<char, 65536> buffer_{};
+    std::array<char, 65536> buffer_ {};
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;

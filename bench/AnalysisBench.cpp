@@ -35,9 +35,8 @@ void CheckAgainstReference(const std::string& file)
     bool same = expected.size() == static_cast<std::size_t>(PairCount);
     for (int32_t i = 1; same && i <= PairCount; ++i)
         same = Stats[i] == expected[static_cast<std::size_t>(i - 1)];
-    for (const auto& [table, key] : {std::pair{&ByHits, &TPairStat::Hits},
-                                     {&ByLastDraw, &TPairStat::LastDraw},
-                                     {&ByGap, &TPairStat::Gap}}) {
+    for (const auto& [table, key] : { std::pair { &ByHits, &TPairStat::Hits }, { &ByLastDraw, &TPairStat::LastDraw },
+             { &ByGap, &TPairStat::Gap } }) {
         auto sorted = expected;
         TestSupport::InsertionSort(sorted, key);
         for (int32_t i = 1; same && i <= PairCount; ++i)
@@ -115,7 +114,7 @@ void ExtremesOfAll(benchmark::State& state, const std::string& file)
     RankByLastDraw();
     RankByGap();
     for (auto _ : state)
-        for (const TMeasure measure : {TMeasure::Hits, TMeasure::LastDraw, TMeasure::Gap})
+        for (const TMeasure measure : { TMeasure::Hits, TMeasure::LastDraw, TMeasure::Gap })
             benchmark::DoNotOptimize(Extremes(measure));
 }
 
@@ -139,13 +138,13 @@ int main(int argc, char** argv)
 {
     TestSupport::TempDir dir;
     const std::pair<const char*, void (*)(benchmark::State&, const std::string&)> benchmarks[] = {
-        {"Load", Load},
-        {"Pairs", BuildPairTable},
-        {"Statistics", Statistics},
-        {"Reference/Statistics", ReferenceStatistics},
-        {"Rankings", Rankings},
-        {"Reference/Rankings", ReferenceRankings},
-        {"Extremes", ExtremesOfAll},
+        { "Load", Load },
+        { "Pairs", BuildPairTable },
+        { "Statistics", Statistics },
+        { "Reference/Statistics", ReferenceStatistics },
+        { "Rankings", Rankings },
+        { "Reference/Rankings", ReferenceRankings },
+        { "Extremes", ExtremesOfAll },
     };
     for (const BenchLottery& lottery : BenchLotteries()) {
         const std::string file = WriteBenchFile(dir, lottery);
@@ -164,7 +163,7 @@ int main(int argc, char** argv)
 
     std::printf("\nMedians in microseconds; ratio = reference time / library time, same run\n");
     std::printf("%-12s %12s %12s %9s %12s %12s %9s\n", "lottery", "statistics", "reference", "ratio", "rankings",
-                "insertion", "ratio");
+        "insertion", "ratio");
     for (const BenchLottery& lottery : BenchLotteries()) {
         const auto median = [&](const std::string& name) { return reporter.medians[name + "/" + lottery.name()]; };
         const double stats = median("Statistics"), refStats = median("Reference/Statistics");
@@ -172,7 +171,7 @@ int main(int argc, char** argv)
         if (stats <= 0 || ranks <= 0)
             continue; // filtered out
         std::printf("%-12s %12.1f %12.1f %8.0fx %12.1f %12.1f %8.0fx\n", lottery.name().c_str(), stats, refStats,
-                    refStats / stats, ranks, refRanks, refRanks / ranks);
+            refStats / stats, ranks, refRanks, refRanks / ranks);
     }
     return 0;
 }

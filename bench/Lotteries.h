@@ -15,8 +15,8 @@ struct BenchLottery {
 
 inline const std::vector<BenchLottery>& BenchLotteries()
 {
-    static const std::vector<BenchLottery> lotteries{{6, 49, 100}, {6, 49, 1000}, {5, 36, 100},
-                                                     {5, 36, 1000}, {20, 99, 100}, {20, 99, 1000}};
+    static const std::vector<BenchLottery> lotteries { { 6, 49, 100 }, { 6, 49, 1000 }, { 5, 36, 100 }, { 5, 36, 1000 },
+        { 20, 99, 100 }, { 20, 99, 1000 } };
     return lotteries;
 }
 
@@ -24,7 +24,7 @@ inline const std::vector<BenchLottery>& BenchLotteries()
 inline std::string WriteBenchFile(const TestSupport::TempDir& dir, const BenchLottery& lottery)
 {
     const auto draws = TestSupport::RandomDraws(lottery.k, lottery.m, lottery.draws, 2003);
-    return dir.write(std::to_string(lottery.k) + "-" + std::to_string(lottery.m) + "-" + std::to_string(lottery.draws)
-                         + ".txt",
-                     TestSupport::DrawFileText(lottery.k, lottery.m, draws, true));
+    return dir.write(
+        std::to_string(lottery.k) + "-" + std::to_string(lottery.m) + "-" + std::to_string(lottery.draws) + ".txt",
+        TestSupport::DrawFileText(lottery.k, lottery.m, draws, true));
 }

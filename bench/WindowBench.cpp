@@ -99,9 +99,8 @@ int main(int argc, char** argv)
     form.repaint();
     const double residentAfterLargest = ResidentMiB();
 
-    const char* const commands[] = {"Open",         "Open with dialog", "Create pairs", "Statistics",
-                                    "Sort by hits", "undo",             "Sort by last", "undo ",
-                                    "Sort by gap",  "undo  "};
+    const char* const commands[] = { "Open", "Open with dialog", "Create pairs", "Statistics", "Sort by hits", "undo",
+        "Sort by last", "undo ", "Sort by gap", "undo  " };
     std::printf("Medians of %d runs in milliseconds, each command with the screen update it causes\n", Repetitions);
     std::printf("%-18s", "command");
     for (const BenchLottery& lottery : BenchLotteries())
@@ -117,9 +116,8 @@ int main(int argc, char** argv)
             times["Open"].push_back(Timed(form, [&] { form.openDrawFile(file); }));
             times["Create pairs"].push_back(Timed(form, [&] { Invoke(form, "Button1Click"); }));
             times["Statistics"].push_back(Timed(form, [&] { Invoke(form, "Button2Click"); }));
-            for (const auto& [press, undo, handler] : {std::tuple{"Sort by hits", "undo", "Button3Click"},
-                                                       {"Sort by last", "undo ", "Button4Click"},
-                                                       {"Sort by gap", "undo  ", "Button5Click"}}) {
+            for (const auto& [press, undo, handler] : { std::tuple { "Sort by hits", "undo", "Button3Click" },
+                     { "Sort by last", "undo ", "Button4Click" }, { "Sort by gap", "undo  ", "Button5Click" } }) {
                 times[press].push_back(Timed(form, [&] { Invoke(form, handler); }));
                 times[undo].push_back(Timed(form, [&] { Invoke(form, handler); }));
             }
@@ -135,6 +133,6 @@ int main(int argc, char** argv)
     }
     std::printf("\nResident memory: %.1f MiB right after start, %.1f MiB after \"Статистика\" on 20-99/1000 "
                 "(+%.1f MiB)\n",
-                residentAtStart, residentAfterLargest, residentAfterLargest - residentAtStart);
+        residentAtStart, residentAfterLargest, residentAfterLargest - residentAtStart);
     return 0;
 }

@@ -19,8 +19,8 @@ public:
 
 public slots:
     void Button1Click(); // Назад
-    void Label6Click();  // the e-mail link
-    void Label7Click();  // the web link
+    void Label6Click(); // the e-mail link
+    void Label7Click(); // the web link
     void FormClose();
 
 protected:

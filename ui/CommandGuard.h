@@ -8,8 +8,7 @@
 // Runs one command of a window. A failure leaves the command, is shown in the
 // error box and goes no further: no exception reaches Qt's event loop. What the
 // command changed before the failure stays changed.
-template <typename Command>
-void RunCommand(Command&& command)
+template <typename Command> void RunCommand(Command&& command)
 {
     try {
         std::forward<Command>(command)();

@@ -7,7 +7,7 @@ namespace {
 void InstallSubstitutes()
 {
     static const bool installed = [] {
-        const QStringList sans{"Liberation Sans", "Arimo", "DejaVu Sans"};
+        const QStringList sans { "Liberation Sans", "Arimo", "DejaVu Sans" };
         QFont::insertSubstitutions("MS Sans Serif", sans);
         QFont::insertSubstitutions("Arial", sans);
         return true;

@@ -106,7 +106,7 @@ const TGridModel::TCell& TGridModel::at(int col, int row) const
 
 void TGridModel::setCell(int col, int row, int32_t number)
 {
-    at(col, row) = TCell{TCell::Number, number};
+    at(col, row) = TCell { TCell::Number, number };
 }
 
 void TGridModel::setCell(int col, int row, const QString& text)
@@ -117,13 +117,13 @@ void TGridModel::setCell(int col, int row, const QString& text)
         return;
     }
     texts_.push_back(text);
-    cell = TCell{TCell::Text, static_cast<int32_t>(texts_.size() - 1)};
+    cell = TCell { TCell::Text, static_cast<int32_t>(texts_.size() - 1) };
 }
 
 void TGridModel::clearRow(int row)
 {
     for (int col = 0; col < cols_; ++col)
-        at(col, row) = TCell{};
+        at(col, row) = TCell {};
 }
 
 QString TGridModel::cell(int col, int row) const
@@ -142,5 +142,5 @@ QString TGridModel::cell(int col, int row) const
 
 void TGridModel::cellsChanged()
 {
-    emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1), {Qt::DisplayRole});
+    emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1), { Qt::DisplayRole });
 }

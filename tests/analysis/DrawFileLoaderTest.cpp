@@ -45,7 +45,7 @@ std::vector<Draw> LoadedDraws()
 {
     std::vector<Draw> draws;
     for (int32_t j = 1; j <= DrawCount; ++j) {
-        Draw draw{Draws[j].DrawNo, {}};
+        Draw draw { Draws[j].DrawNo, {} };
         for (int32_t k = 1; k <= std::min(NumbersPerDraw, MaxNumbersPerDraw); ++k)
             draw.numbers.push_back(Draws[j].Numbers[k]);
         draws.push_back(draw);
@@ -68,56 +68,70 @@ const std::string Nul(1, '\0');
 
 const std::vector<LoadCase> LoadCases = {
     // Line ends and the header.
-    {"HeaderOnly", "06/49\n", "", 6, 49, {}},
-    {"ByteOrderMarkIsSkipped", "\xEF\xBB\xBF" "06/49\n0001  010203040506\n", "", 6, 49, {{1, {1, 2, 3, 4, 5, 6}}}},
-    {"HeaderWithoutLineEnd", "06/49", "", 6, 49, {}},
-    {"OneDraw", "06/49\n0001  010203040506\n", "", 6, 49, {{1, {1, 2, 3, 4, 5, 6}}}},
-    {"CrLf", "05 36\r\n0012  0105091522\r\n0013  0206101623\r\n", "", 5, 36,
-     {{12, {1, 5, 9, 15, 22}}, {13, {2, 6, 10, 16, 23}}}},
-    {"LastLineWithoutLineEnd", "02/09\n0001  0102\n0002  0304", "", 2, 9, {{1, {1, 2}}, {2, {3, 4}}}},
-    {"LoneCrIsDropped", "02/09\r\n00\r01  01\r02\n", "", 2, 9, {{1, {1, 2}}}},
-    {"CtrlZAtLineStartEndsFile", "02/09\n0001  0102\n\x1a" "0002  0304\n", "", 2, 9, {{1, {1, 2}}}},
-    {"CtrlZInLineSkipsRestOfLine", "02/09\n0001  0102\x1a" "junk\n0002  0304\n", "", 2, 9,
-     {{1, {1, 2}}, {2, {3, 4}}}},
-    {"CtrlZInHeaderLine", "02/09\x1a" "junk\n0001  0102\n", "", 2, 9, {{1, {1, 2}}}},
+    { "HeaderOnly", "06/49\n", "", 6, 49, {} },
+    { "ByteOrderMarkIsSkipped",
+        "\xEF\xBB\xBF"
+        "06/49\n0001  010203040506\n",
+        "", 6, 49, { { 1, { 1, 2, 3, 4, 5, 6 } } } },
+    { "HeaderWithoutLineEnd", "06/49", "", 6, 49, {} },
+    { "OneDraw", "06/49\n0001  010203040506\n", "", 6, 49, { { 1, { 1, 2, 3, 4, 5, 6 } } } },
+    { "CrLf", "05 36\r\n0012  0105091522\r\n0013  0206101623\r\n", "", 5, 36,
+        { { 12, { 1, 5, 9, 15, 22 } }, { 13, { 2, 6, 10, 16, 23 } } } },
+    { "LastLineWithoutLineEnd", "02/09\n0001  0102\n0002  0304", "", 2, 9, { { 1, { 1, 2 } }, { 2, { 3, 4 } } } },
+    { "LoneCrIsDropped", "02/09\r\n00\r01  01\r02\n", "", 2, 9, { { 1, { 1, 2 } } } },
+    { "CtrlZAtLineStartEndsFile",
+        "02/09\n0001  0102\n\x1a"
+        "0002  0304\n",
+        "", 2, 9, { { 1, { 1, 2 } } } },
+    { "CtrlZInLineSkipsRestOfLine",
+        "02/09\n0001  0102\x1a"
+        "junk\n0002  0304\n",
+        "", 2, 9, { { 1, { 1, 2 } }, { 2, { 3, 4 } } } },
+    { "CtrlZInHeaderLine",
+        "02/09\x1a"
+        "junk\n0001  0102\n",
+        "", 2, 9, { { 1, { 1, 2 } } } },
     // Columns that are not read.
-    {"AnyCharactersInUnreadColumns", "06x49 lotto\n0001ab010203040506 bonus 07\n", "", 6, 49,
-     {{1, {1, 2, 3, 4, 5, 6}}}},
-    {"OneDigitNumbersAfterBlanks", " 3  9\n   7   1 2 3\n", "", 3, 9, {{7, {1, 2, 3}}}},
-    {"SignsAndHexadecimal", "$3/x9\n-001  +1$2x3\n", "", 3, 9, {{-1, {1, 2, 3}}}},
-    {"RepeatsAndNumbersAboveMLoadAsWritten", "03/09\n0001  070799\n", "", 3, 9, {{1, {7, 7, 99}}}},
-    {"ZeroNumbersPerDraw", "00/09\n0001\n0002xx\n", "", 0, 9, {{1, {}}, {2, {}}}},
-    {"FieldCutShortByLineEnd", "02/09\n0001  010\n", "", 2, 9, {{1, {1, 0}}}},
-    {"TwentyNumbers", "20/99\n0001  0102030405060708091011121314151617181920\n", "", 20, 99,
-     {{1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}}}},
+    { "AnyCharactersInUnreadColumns", "06x49 lotto\n0001ab010203040506 bonus 07\n", "", 6, 49,
+        { { 1, { 1, 2, 3, 4, 5, 6 } } } },
+    { "OneDigitNumbersAfterBlanks", " 3  9\n   7   1 2 3\n", "", 3, 9, { { 7, { 1, 2, 3 } } } },
+    { "SignsAndHexadecimal", "$3/x9\n-001  +1$2x3\n", "", 3, 9, { { -1, { 1, 2, 3 } } } },
+    { "RepeatsAndNumbersAboveMLoadAsWritten", "03/09\n0001  070799\n", "", 3, 9, { { 1, { 7, 7, 99 } } } },
+    { "ZeroNumbersPerDraw", "00/09\n0001\n0002xx\n", "", 0, 9, { { 1, {} }, { 2, {} } } },
+    { "FieldCutShortByLineEnd", "02/09\n0001  010\n", "", 2, 9, { { 1, { 1, 0 } } } },
+    { "TwentyNumbers", "20/99\n0001  0102030405060708091011121314151617181920\n", "", 20, 99,
+        { { 1, { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20 } } } },
     // Failures keep what was read before them.
-    {"EmptyFile", "", "'' is not a valid integer value", Untouched, Untouched, {}},
-    {"CtrlZFirst", "\x1a" "06/49\n", "'' is not a valid integer value", Untouched, Untouched, {}},
-    {"BadK", "6/49\n", "'6/' is not a valid integer value", Untouched, Untouched, {}},
-    {"BadM", "06/4x\n", "'4x' is not a valid integer value", 6, Untouched, {}},
-    {"HeaderTooShort", "06/\n", "'' is not a valid integer value", 6, Untouched, {}},
-    {"TabInHeader", "\t6/49\n", "'\t6' is not a valid integer value", Untouched, Untouched, {}},
-    {"EmptyLastLine", "02/09\n0001  0102\n\n", "'' is not a valid integer value", 2, 9, {{1, {1, 2}}}},
-    {"BlankAfterDigit", "02/09\n0001  0102\n0002  5 04\n", "'5 ' is not a valid integer value", 2, 9,
-     {{1, {1, 2}}}},
-    {"LineStopsBeforeField", "03/09\n0001  0102\n", "'' is not a valid integer value", 3, 9, {}},
-    {"BadDrawNumber", "02/09\n0001  0102\n00a2  0304\n", "'00a2' is not a valid integer value", 2, 9,
-     {{1, {1, 2}}}},
-    {"TrailingBlankInDrawNumber", "02/09\n12    0102\n", "'12  ' is not a valid integer value", 2, 9, {}},
-    {"SignWithoutDigits", "02/09\n0001  +-02\n", "'+-' is not a valid integer value", 2, 9, {}},
-    {"PrefixWithoutDigits", "02/09\n0001  0x02\n", "'0x' is not a valid integer value", 2, 9, {}},
-    {"NulByte", "02/09\n0001  0" + Nul + "02\n", "'0\xef\xbf\xbd' is not a valid integer value", 2, 9, {}},
-    {"Windows1251Text", "02/09\n0001  \xd2\xe8\n", "'\xd0\xa2\xd0\xb8' is not a valid integer value", 2, 9, {}},
-    {"TabInDrawNumber", "02/09\n0001  0102\n\t002  0304\n", "'\t002' is not a valid integer value", 2, 9,
-     {{1, {1, 2}}}},
-    {"DollarWithoutDigits", "02/09\n0001  $ 02\n", "'$ ' is not a valid integer value", 2, 9, {}},
-    {"XWithoutDigits", "02/09\n0001  01x\n", "'x' is not a valid integer value", 2, 9, {}},
-    {"TrailingBlankInHeader", "2 /09\n", "'2 ' is not a valid integer value", Untouched, Untouched, {}},
-    {"MoreThanTwentyNumbers", "21/99\n0001  01\n",
-     "Лотерея типа 21 из 99 не поддерживается: в тираже не больше 20 чисел", 21, 99, {}},
+    { "EmptyFile", "", "'' is not a valid integer value", Untouched, Untouched, {} },
+    { "CtrlZFirst",
+        "\x1a"
+        "06/49\n",
+        "'' is not a valid integer value", Untouched, Untouched, {} },
+    { "BadK", "6/49\n", "'6/' is not a valid integer value", Untouched, Untouched, {} },
+    { "BadM", "06/4x\n", "'4x' is not a valid integer value", 6, Untouched, {} },
+    { "HeaderTooShort", "06/\n", "'' is not a valid integer value", 6, Untouched, {} },
+    { "TabInHeader", "\t6/49\n", "'\t6' is not a valid integer value", Untouched, Untouched, {} },
+    { "EmptyLastLine", "02/09\n0001  0102\n\n", "'' is not a valid integer value", 2, 9, { { 1, { 1, 2 } } } },
+    { "BlankAfterDigit", "02/09\n0001  0102\n0002  5 04\n", "'5 ' is not a valid integer value", 2, 9,
+        { { 1, { 1, 2 } } } },
+    { "LineStopsBeforeField", "03/09\n0001  0102\n", "'' is not a valid integer value", 3, 9, {} },
+    { "BadDrawNumber", "02/09\n0001  0102\n00a2  0304\n", "'00a2' is not a valid integer value", 2, 9,
+        { { 1, { 1, 2 } } } },
+    { "TrailingBlankInDrawNumber", "02/09\n12    0102\n", "'12  ' is not a valid integer value", 2, 9, {} },
+    { "SignWithoutDigits", "02/09\n0001  +-02\n", "'+-' is not a valid integer value", 2, 9, {} },
+    { "PrefixWithoutDigits", "02/09\n0001  0x02\n", "'0x' is not a valid integer value", 2, 9, {} },
+    { "NulByte", "02/09\n0001  0" + Nul + "02\n", "'0\xef\xbf\xbd' is not a valid integer value", 2, 9, {} },
+    { "Windows1251Text", "02/09\n0001  \xd2\xe8\n", "'\xd0\xa2\xd0\xb8' is not a valid integer value", 2, 9, {} },
+    { "TabInDrawNumber", "02/09\n0001  0102\n\t002  0304\n", "'\t002' is not a valid integer value", 2, 9,
+        { { 1, { 1, 2 } } } },
+    { "DollarWithoutDigits", "02/09\n0001  $ 02\n", "'$ ' is not a valid integer value", 2, 9, {} },
+    { "XWithoutDigits", "02/09\n0001  01x\n", "'x' is not a valid integer value", 2, 9, {} },
+    { "TrailingBlankInHeader", "2 /09\n", "'2 ' is not a valid integer value", Untouched, Untouched, {} },
+    { "MoreThanTwentyNumbers", "21/99\n0001  01\n",
+        "Лотерея типа 21 из 99 не поддерживается: в тираже не больше 20 чисел", 21, 99, {} },
 };
 
-class DrawFileLoaderTest : public testing::TestWithParam<LoadCase> {};
+class DrawFileLoaderTest : public testing::TestWithParam<LoadCase> { };
 
 TEST_P(DrawFileLoaderTest, LoadsOrStopsWithMessage)
 {
@@ -131,7 +145,7 @@ TEST_P(DrawFileLoaderTest, LoadsOrStopsWithMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DrawFileLoaderTest, testing::ValuesIn(LoadCases),
-                         [](const testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
 
 struct OpenFailureCase {
     const char* name;
@@ -141,7 +155,7 @@ struct OpenFailureCase {
     friend void PrintTo(const OpenFailureCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class DrawFileOpenTest : public testing::TestWithParam<OpenFailureCase> {};
+class DrawFileOpenTest : public testing::TestWithParam<OpenFailureCase> { };
 
 TEST_P(DrawFileOpenTest, ReportsWhyTheFileCannotBeOpened)
 {
@@ -156,13 +170,12 @@ TEST_P(DrawFileOpenTest, ReportsWhyTheFileCannotBeOpened)
     EXPECT_EQ(MaxNumber, Untouched);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, DrawFileOpenTest,
-    testing::Values(OpenFailureCase{"Missing", "missing.txt", "File not found"},
-                    OpenFailureCase{"MissingFolder", "nowhere/draws.txt", "File not found"},
-                    OpenFailureCase{"Folder", "folder", "File access denied"},
-                    OpenFailureCase{"FileUsedAsFolder", "plain.txt/draws.txt", "Invalid filename"},
-                    OpenFailureCase{"NameTooLong", std::string(300, 'a'), "Invalid filename"}),
+INSTANTIATE_TEST_SUITE_P(Paths, DrawFileOpenTest,
+    testing::Values(OpenFailureCase { "Missing", "missing.txt", "File not found" },
+        OpenFailureCase { "MissingFolder", "nowhere/draws.txt", "File not found" },
+        OpenFailureCase { "Folder", "folder", "File access denied" },
+        OpenFailureCase { "FileUsedAsFolder", "plain.txt/draws.txt", "Invalid filename" },
+        OpenFailureCase { "NameTooLong", std::string(300, 'a'), "Invalid filename" }),
     [](const testing::TestParamInfo<OpenFailureCase>& info) { return info.param.name; });
 
 // A non-digit in every column of every field: the message names that field,
@@ -175,16 +188,16 @@ std::vector<LoadCase> EveryFieldColumn()
         bool inHeader;
         std::size_t column, width;
     };
-    const Field fields[] = {{"K", true, 1, 2},          {"M", true, 4, 2},       {"DrawNo", false, 1, 4},
-                            {"Number1", false, 7, 2}, {"Number2", false, 9, 2}, {"Number3", false, 11, 2}};
+    const Field fields[] = { { "K", true, 1, 2 }, { "M", true, 4, 2 }, { "DrawNo", false, 1, 4 },
+        { "Number1", false, 7, 2 }, { "Number2", false, 9, 2 }, { "Number3", false, 11, 2 } };
     std::vector<LoadCase> cases;
     for (const Field& field : fields) {
         for (std::size_t offset = 0; offset < field.width; ++offset) {
             std::string line = field.inHeader ? header : second;
             line[field.column - 1 + offset] = 'z';
-            LoadCase c{std::string(field.name) + "Column" + std::to_string(field.column + offset), "",
-                       "'" + line.substr(field.column - 1, field.width) + "' is not a valid integer value",
-                       3, 9, {{1, {1, 2, 3}}}};
+            LoadCase c { std::string(field.name) + "Column" + std::to_string(field.column + offset), "",
+                "'" + line.substr(field.column - 1, field.width) + "' is not a valid integer value", 3, 9,
+                { { 1, { 1, 2, 3 } } } };
             if (field.inHeader) {
                 c.bytes = line + "\n" + first + "\n";
                 c.k = field.column == 1 ? Untouched : 3;
@@ -200,7 +213,7 @@ std::vector<LoadCase> EveryFieldColumn()
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryColumn, DrawFileLoaderTest, testing::ValuesIn(EveryFieldColumn()),
-                         [](const testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
 
 TEST(DrawFileLoader, FileWithoutReadPermission)
 {
@@ -250,7 +263,7 @@ TEST(DrawFileLoader, KeepsThousandDrawsAndRefusesMore)
 {
     TempDir dir;
     const auto draws = TestSupport::RandomDraws(6, 49, 1001, 7);
-    const std::string full = TestSupport::DrawFileText(6, 49, {draws.begin(), draws.begin() + 1000});
+    const std::string full = TestSupport::DrawFileText(6, 49, { draws.begin(), draws.begin() + 1000 });
     EXPECT_EQ(Load(dir.write("full.txt", full)), "");
     EXPECT_EQ(DrawCount, 1000);
 
@@ -260,8 +273,8 @@ TEST(DrawFileLoader, KeepsThousandDrawsAndRefusesMore)
 
     // An empty line after the last draw is the empty line's own failure, with
     // 1000 draws as with 999: no 1001st draw exists.
-    for (int32_t count : {999, 1000}) {
-        const std::string text = TestSupport::DrawFileText(6, 49, {draws.begin(), draws.begin() + count}) + "\n";
+    for (int32_t count : { 999, 1000 }) {
+        const std::string text = TestSupport::DrawFileText(6, 49, { draws.begin(), draws.begin() + count }) + "\n";
         EXPECT_EQ(Load(dir.write("empty-line.txt", text)), "'' is not a valid integer value") << count;
         EXPECT_EQ(DrawCount, count);
     }
@@ -276,11 +289,11 @@ TEST(DrawFileLoader, RefusesFilesThatAreNotRegular)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string socketPath = (dir.path() / "socket").string();
     const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
+    sockaddr_un address {};
     address.sun_family = AF_UNIX;
     std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
     ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    for (const std::string& path : {std::string("/dev/zero"), fifo, socketPath}) {
+    for (const std::string& path : { std::string("/dev/zero"), fifo, socketPath }) {
         ResetHeader();
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(Load(path), "File access denied") << path;
@@ -318,7 +331,7 @@ TEST(DrawFileLoader, ReadsTheExampleFiles)
     const struct {
         const char* name;
         int32_t k, m, draws;
-    } examples[] = {{"6-49.txt", 6, 49, 100}, {"5-36.txt", 5, 36, 250}, {"20-99.txt", 20, 99, 1000}};
+    } examples[] = { { "6-49.txt", 6, 49, 100 }, { "5-36.txt", 5, 36, 250 }, { "20-99.txt", 20, 99, 1000 } };
     for (const auto& e : examples) {
         SCOPED_TRACE(e.name);
         EXPECT_EQ(Load(std::string(VELDORAN_EXAMPLES_DIR) + "/" + e.name), "");

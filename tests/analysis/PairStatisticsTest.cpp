@@ -35,13 +35,13 @@ void ComputeStatistics()
 std::vector<TPairStat> Table(const TStatTable& table)
 {
     const auto entries = table.first(PairCount);
-    return {entries.begin(), entries.end()};
+    return { entries.begin(), entries.end() };
 }
 
 int32_t PairNo(int32_t a, int32_t b)
 {
     for (int32_t i = 1; i <= PairCount; ++i)
-        if (Pairs[i] == TPairRecord{a, b})
+        if (Pairs[i] == TPairRecord { a, b })
             return i;
     return 0;
 }
@@ -56,7 +56,7 @@ struct GeneratedCase {
     }
 };
 
-class StatisticsAgainstReference : public testing::TestWithParam<GeneratedCase> {};
+class StatisticsAgainstReference : public testing::TestWithParam<GeneratedCase> { };
 
 TEST_P(StatisticsAgainstReference, EveryPairMatches)
 {
@@ -80,23 +80,22 @@ TEST_P(StatisticsAgainstReference, EveryPairMatches)
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratedFiles, StatisticsAgainstReference,
-                         testing::Values(GeneratedCase{6, 49, 100, 1}, GeneratedCase{5, 36, 300, 2},
-                                         GeneratedCase{20, 99, 1000, 3}, GeneratedCase{2, 3, 50, 4},
-                                         GeneratedCase{7, 7, 20, 5}));
+    testing::Values(GeneratedCase { 6, 49, 100, 1 }, GeneratedCase { 5, 36, 300, 2 }, GeneratedCase { 20, 99, 1000, 3 },
+        GeneratedCase { 2, 3, 50, 4 }, GeneratedCase { 7, 7, 20, 5 }));
 
 TEST(PairStatistics, NeverDrawnPairHasZerosAndGapToMostRecentDraw)
 {
-    SetDraws(3, 6, {{7, {1, 2, 3}}, {9, {1, 2, 4}}, {12, {4, 5, 6}}});
+    SetDraws(3, 6, { { 7, { 1, 2, 3 } }, { 9, { 1, 2, 4 } }, { 12, { 4, 5, 6 } } });
     ComputeStatistics();
-    EXPECT_EQ(Stats[PairNo(1, 2)], (TPairStat{PairNo(1, 2), 2, 9, 3}));
-    EXPECT_EQ(Stats[PairNo(1, 6)], (TPairStat{PairNo(1, 6), 0, 0, 12}));
-    EXPECT_EQ(Stats[PairNo(5, 6)], (TPairStat{PairNo(5, 6), 1, 12, 0}));
+    EXPECT_EQ(Stats[PairNo(1, 2)], (TPairStat { PairNo(1, 2), 2, 9, 3 }));
+    EXPECT_EQ(Stats[PairNo(1, 6)], (TPairStat { PairNo(1, 6), 0, 0, 12 }));
+    EXPECT_EQ(Stats[PairNo(5, 6)], (TPairStat { PairNo(5, 6), 1, 12, 0 }));
     EXPECT_EQ(ProcessedDraws(), 6);
 }
 
 TEST(PairStatistics, RepeatedNumberCountsOnceAndNumbersAboveMAreInNoPair)
 {
-    SetDraws(4, 5, {{1, {2, 2, 3, 9}}});
+    SetDraws(4, 5, { { 1, { 2, 2, 3, 9 } } });
     ComputeStatistics();
     for (int32_t i = 1; i <= PairCount; ++i)
         EXPECT_EQ(Stats[i].Hits, i == PairNo(2, 3) ? 1 : 0) << i;
@@ -104,16 +103,16 @@ TEST(PairStatistics, RepeatedNumberCountsOnceAndNumbersAboveMAreInNoPair)
 
 TEST(PairStatistics, LastDrawIsLastMatchingLineWhateverTheNumbers)
 {
-    SetDraws(2, 4, {{30, {1, 2}}, {10, {1, 2}}, {20, {3, 4}}});
+    SetDraws(2, 4, { { 30, { 1, 2 } }, { 10, { 1, 2 } }, { 20, { 3, 4 } } });
     ComputeStatistics();
-    EXPECT_EQ(Stats[PairNo(1, 2)], (TPairStat{PairNo(1, 2), 2, 10, 10}));
+    EXPECT_EQ(Stats[PairNo(1, 2)], (TPairStat { PairNo(1, 2), 2, 10, 10 }));
 }
 
 TEST(PairStatistics, ProcessedDrawsIsTheSpanOfDrawNumbers)
 {
     SetDraws(2, 9, TestSupport::RandomDraws(2, 9, 100, 11, 101));
     EXPECT_EQ(ProcessedDraws(), 100);
-    SetDraws(2, 9, {{5, {1, 2}}, {9, {1, 2}}, {12, {1, 2}}});
+    SetDraws(2, 9, { { 5, { 1, 2 } }, { 9, { 1, 2 } }, { 12, { 1, 2 } } });
     EXPECT_EQ(ProcessedDraws(), 8);
 }
 
@@ -123,26 +122,26 @@ TEST(PairStatistics, NoDrawsGiveZeros)
     ComputeStatistics();
     EXPECT_EQ(ProcessedDraws(), 0);
     for (int32_t i = 1; i <= PairCount; ++i)
-        ASSERT_EQ(Stats[i], (TPairStat{i, 0, 0, 0}));
+        ASSERT_EQ(Stats[i], (TPairStat { i, 0, 0, 0 }));
 }
 
 TEST(PairStatistics, SecondRunStartsFromZero)
 {
     SetDraws(6, 49, TestSupport::RandomDraws(6, 49, 200, 21));
     ComputeStatistics();
-    SetDraws(2, 5, {{1, {1, 2}}});
+    SetDraws(2, 5, { { 1, { 1, 2 } } });
     ComputeStatistics();
     EXPECT_EQ(Table(Stats), TestSupport::ReferenceStatistics());
 }
 
 TEST(PairStatistics, PairTableNotBuiltByBuildPairsStillCountsExactly)
 {
-    SetDraws(3, 9, {{1, {1, 2, 3}}, {2, {3, 3, 5}}});
+    SetDraws(3, 9, { { 1, { 1, 2, 3 } }, { 2, { 3, 3, 5 } } });
     PairCount = 4;
-    Pairs[1] = {2, 1};
-    Pairs[2] = {1, 2};
-    Pairs[3] = {3, 3};
-    Pairs[4] = {0, 200};
+    Pairs[1] = { 2, 1 };
+    Pairs[2] = { 1, 2 };
+    Pairs[3] = { 3, 3 };
+    Pairs[4] = { 0, 200 };
     ResetAndCount();
     GapsAndCopies();
     EXPECT_EQ(Table(Stats), TestSupport::ReferenceStatistics());

@@ -69,7 +69,7 @@ std::vector<Draw> RandomDraws(int32_t k, int32_t m, int32_t count, uint32_t seed
     std::vector<Draw> draws;
     for (int32_t i = 0; i < count; ++i) {
         std::shuffle(all.begin(), all.end(), random);
-        Draw draw{firstDrawNo + i, std::vector<int32_t>(all.begin(), all.begin() + k)};
+        Draw draw { firstDrawNo + i, std::vector<int32_t>(all.begin(), all.begin() + k) };
         std::sort(draw.numbers.begin(), draw.numbers.end());
         draws.push_back(std::move(draw));
     }

@@ -16,8 +16,7 @@
 // `answer`, which must close it. Dialogs of other types are left to other
 // answers; one left unanswered for five seconds is rejected so that a failing
 // test cannot hang.
-template <typename Dialog>
-class ModalAnswer {
+template <typename Dialog> class ModalAnswer {
 public:
     explicit ModalAnswer(std::function<void(Dialog*)> answer)
         : answer_(std::move(answer))
