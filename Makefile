@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench asan fuzz package clean
+.PHONY: all deps configure build run test bench asan fuzz package format-check clean
 
 all: build
 
@@ -22,6 +22,11 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file as the checked-in .clang-format writes it; a difference fails.
+format-check: deps
+	./scripts/install-deps.sh clang-format
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 # Benchmarks in an optimised build of their own.
 bench: deps
