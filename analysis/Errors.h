@@ -12,15 +12,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A file could not be opened or read. ErrorCode is the system's error number.
+// A file could not be opened or read.
 class EInOutError : public EAnalysisError {
 public:
-    EInOutError(int errorCode, const std::string& message)
-        : EAnalysisError(message)
-        , ErrorCode(errorCode)
-    {
-    }
-    int ErrorCode;
+    using EAnalysisError::EAnalysisError;
 };
 
 // A field of a draw file is not an integer.

@@ -35,7 +35,7 @@ namespace {
 
 [[noreturn]] void ThrowFileError(int errorCode)
 {
-    throw EInOutError(errorCode, FileErrorMessage(errorCode));
+    throw EInOutError(FileErrorMessage(errorCode));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "ui/About.h"
 
 #include "ui/CommandGuard.h"
-#include "ui/Fonts.h"
+#include "ui/Controls.h"
 #include "ui/LabelText.h"
 #include "ui/LinkLabel.h"
 #include "ui/Main.h"
@@ -20,14 +20,10 @@ const char* const TForm3::SupportAddress = "help@example.org";
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text, const QFont& font)
+// The window's labels keep their text centred in their height.
+QLabel* AboutLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text, const QFont& font)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    SetLabelText(label, text);
-    return label;
+    return MakeLabel(parent, name, geometry, text, &font, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 } // namespace
@@ -46,24 +42,22 @@ TForm3::TForm3()
     setFixedSize(301, 216);
 
     Label8
-        = MakeLabel(this, "Label8", { 56, 8, 209, 16 }, "Автор: студия «Вельдоран»", DesignFont("MS Sans Serif", 13));
+        = AboutLabel(this, "Label8", { 56, 8, 209, 16 }, "Автор: студия «Вельдоран»", DesignFont("MS Sans Serif", 13));
     Label8->setStyleSheet("color: red;");
     Label1
-        = MakeLabel(this, "Label1", { 29, 26, 256, 17 }, "Программа-анализатор числовых пар", DesignFont("Arial", 15));
-    Label2
-        = MakeLabel(this, "Label2", { 56, 46, 212, 15 }, "Редакция программы от 11.02.2003г.", DesignFont("Arial", 12));
-    Label3 = MakeLabel(
+        = AboutLabel(this, "Label1", { 29, 26, 256, 17 }, "Программа-анализатор числовых пар", DesignFont("Arial", 15));
+    Label2 = AboutLabel(
+        this, "Label2", { 56, 46, 212, 15 }, "Редакция программы от 11.02.2003г.", DesignFont("Arial", 12));
+    Label3 = AboutLabel(
         this, "Label3", { 26, 78, 247, 15 }, "Свежую версию этой программы Вы всегда", DesignFont("Arial", 12));
-    Label4 = MakeLabel(this, "Label4", { 26, 91, 109, 15 }, "сможете найти на: ", DesignFont("Arial", 12));
+    Label4 = AboutLabel(this, "Label4", { 26, 91, 109, 15 }, "сможете найти на: ", DesignFont("Arial", 12));
     Label7 = new TLinkLabel("Label7", { 78, 117, 155, 18 }, QUrl(WebAddress).host(), this);
-    Label5 = MakeLabel(this, "Label5", { 16, 143, 275, 13 },
+    Label5 = AboutLabel(this, "Label5", { 16, 143, 275, 13 },
         "Присылайте Ваши пожелания и замечания по адресу:", DesignFont("MS Sans Serif", 10));
     Label6 = new TLinkLabel("Label6", { 85, 163, 133, 18 }, SupportAddress, this);
 
-    Button1 = new QPushButton("Назад ", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(104, 189, 111, 20);
-    Button1->setFont(DesignFont("MS Sans Serif", 11));
+    const QFont buttonFont = DesignFont("MS Sans Serif", 11);
+    Button1 = MakeButton(this, "Button1", { 104, 189, 111, 20 }, "Назад ", &buttonFont);
 
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm3::Button1Click);

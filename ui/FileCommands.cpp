@@ -93,6 +93,7 @@ void TForm1::Button1Click()
             StringGrid1->setCell(1, i - 1, Main::Pairs[i].First);
             StringGrid1->setCell(2, i - 1, Main::Pairs[i].Second);
         }
+        StringGrid1->endFill();
         SetLabelText(Label14, QString("Всего пар: %1").arg(Main::PairCount));
         Button1->setEnabled(false);
     });

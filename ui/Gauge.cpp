@@ -1,6 +1,6 @@
 #include "ui/Gauge.h"
 
-#include "ui/Fonts.h"
+#include "ui/Controls.h"
 
 #include <QFont>
 #include <QImage>

@@ -70,30 +70,6 @@ void TGridModel::setRowCount(int count)
     }
 }
 
-void TGridModel::setColCount(int count)
-{
-    count = std::max(count, 1);
-    if (count <= fixedCols_)
-        fixedCols_ = count - 1;
-    if (count == cols_)
-        return;
-    std::vector<TCell> cells(static_cast<std::size_t>(count) * static_cast<std::size_t>(rows_));
-    for (int row = 0; row < rows_; ++row)
-        for (int col = 0; col < std::min(count, cols_); ++col)
-            cells[static_cast<std::size_t>(row * count + col)] = at(col, row);
-    if (count > cols_)
-        beginInsertColumns({}, cols_, count - 1);
-    else
-        beginRemoveColumns({}, count, cols_ - 1);
-    const bool growing = count > cols_;
-    cols_ = count;
-    cells_ = std::move(cells);
-    if (growing)
-        endInsertColumns();
-    else
-        endRemoveColumns();
-}
-
 TGridModel::TCell& TGridModel::at(int col, int row)
 {
     return cells_.at(static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col));
@@ -106,18 +82,16 @@ const TGridModel::TCell& TGridModel::at(int col, int row) const
 
 void TGridModel::setCell(int col, int row, int32_t number)
 {
-    at(col, row) = TCell { TCell::Number, number };
+    TCell& cell = at(col, row);
+    cell.isNumber = true;
+    cell.number = number;
 }
 
 void TGridModel::setCell(int col, int row, const QString& text)
 {
     TCell& cell = at(col, row);
-    if (cell.kind == TCell::Text) {
-        texts_[static_cast<std::size_t>(cell.value)] = text;
-        return;
-    }
-    texts_.push_back(text);
-    cell = TCell { TCell::Text, static_cast<int32_t>(texts_.size() - 1) };
+    cell.isNumber = false;
+    cell.text = text;
 }
 
 void TGridModel::clearRow(int row)
@@ -129,15 +103,7 @@ void TGridModel::clearRow(int row)
 QString TGridModel::cell(int col, int row) const
 {
     const TCell& c = at(col, row);
-    switch (c.kind) {
-    case TCell::Number:
-        return QString::number(c.value);
-    case TCell::Text:
-        return texts_[static_cast<std::size_t>(c.value)];
-    case TCell::Empty:
-        break;
-    }
-    return {};
+    return c.isNumber ? QString::number(c.number) : c.text;
 }
 
 void TGridModel::cellsChanged()

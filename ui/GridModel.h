@@ -25,11 +25,10 @@ public:
     int fixedCols() const { return fixedCols_; }
     bool isFixed(int col, int row) const { return col < fixedCols_ || row < fixedRows_; }
 
-    // A grid never has fewer than one row or column; a count no greater than the
-    // fixed rows (columns) lowers them to one less than the new count. Cells
-    // that stay inside the grid keep their text.
+    // A grid never has fewer than one row; a count no greater than the fixed
+    // rows lowers them to one less than the new count. Cells that stay inside
+    // the grid keep their text.
     void setRowCount(int count);
-    void setColCount(int count);
 
     // Cells change without notifying views one by one; cellsChanged() tells
     // them once after a fill.
@@ -40,9 +39,11 @@ public:
     void cellsChanged();
 
 private:
+    // A number is kept as a number and turned into text only when shown.
     struct TCell {
-        enum Kind : uint8_t { Empty, Number, Text } kind = Empty;
-        int32_t value = 0; // the number, or the index of the text
+        bool isNumber = false;
+        int32_t number = 0;
+        QString text;
     };
 
     TCell& at(int col, int row);
@@ -53,5 +54,4 @@ private:
     int fixedCols_;
     int fixedRows_;
     std::vector<TCell> cells_; // row after row
-    std::vector<QString> texts_;
 };

@@ -1,7 +1,7 @@
 #include "ui/Help.h"
 
 #include "ui/CommandGuard.h"
-#include "ui/Fonts.h"
+#include "ui/Controls.h"
 #include "ui/HelpText.h"
 
 #include <QPlainTextEdit>
@@ -29,10 +29,8 @@ TForm4::TForm4()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    Button1 = new QPushButton("Назад", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(93, 254, 183, 20);
-    Button1->setFont(DesignFont("MS Sans Serif", 11, true));
+    const QFont buttonFont = DesignFont("MS Sans Serif", 11, true);
+    Button1 = MakeButton(this, "Button1", { 93, 254, 183, 20 }, "Назад", &buttonFont);
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm4::Button1Click);
 }

@@ -1,6 +1,6 @@
 #include "ui/LinkLabel.h"
 
-#include "ui/Fonts.h"
+#include "ui/Controls.h"
 
 #include <QMouseEvent>
 

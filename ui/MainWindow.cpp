@@ -1,7 +1,7 @@
 // The main window's controls, menu and focus order, as the window is designed.
 #include "ui/Main.h"
 
-#include "ui/Fonts.h"
+#include "ui/Controls.h"
 #include "ui/Gauge.h"
 #include "ui/LabelText.h"
 #include "ui/ScreenPlacement.h"
@@ -22,26 +22,6 @@ constexpr int PrepareDialogDelay = 250;
 } // namespace
 
 namespace {
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetLabelText(label, text);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& text, bool enabled)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setEnabled(enabled);
-    button->setAutoDefault(false);
-    return button;
-}
 
 // The small grids of the extreme panels: two columns of pairs.
 TStringGrid* MakePanelGrid(QWidget* parent, const QString& name, const QPoint& topLeft)
@@ -85,8 +65,8 @@ void TForm1::createControls()
             .defaultRowHeight = 20 },
         client);
     Label14 = MakeLabel(client, "Label14", { 8, 464, 54, 13 }, "Всего пар:");
-    Button1 = MakeButton(client, "Button1", { 128, 24, 129, 25 }, "Создать пары", true);
-    Button2 = MakeButton(client, "Button2", { 128, 64, 129, 25 }, "Статистика", false);
+    Button1 = MakeButton(client, "Button1", { 128, 24, 129, 25 }, "Создать пары", nullptr, true);
+    Button2 = MakeButton(client, "Button2", { 128, 64, 129, 25 }, "Статистика", nullptr, false);
 
     GroupBox1 = new QGroupBox("Сортировать по признаку", client);
     GroupBox1->setObjectName("GroupBox1");
@@ -95,10 +75,11 @@ void TForm1::createControls()
     // coordinates, hence the offset.
     const QPoint box = GroupBox1->pos();
     Button3 = MakeButton(
-        GroupBox1, "Button3", QRect(QPoint(128, 136) - box, QSize(129, 25)), "количества выпадений", false);
-    Button4
-        = MakeButton(GroupBox1, "Button4", QRect(QPoint(128, 176) - box, QSize(129, 25)), "последнего тиража", false);
-    Button5 = MakeButton(GroupBox1, "Button5", QRect(QPoint(128, 216) - box, QSize(129, 25)), "пропуска", false);
+        GroupBox1, "Button3", QRect(QPoint(128, 136) - box, QSize(129, 25)), "количества выпадений", nullptr, false);
+    Button4 = MakeButton(
+        GroupBox1, "Button4", QRect(QPoint(128, 176) - box, QSize(129, 25)), "последнего тиража", nullptr, false);
+    Button5
+        = MakeButton(GroupBox1, "Button5", QRect(QPoint(128, 216) - box, QSize(129, 25)), "пропуска", nullptr, false);
 
     Label13 = MakeLabel(client, "Label13", { 168, 296, 47, 13 }, "Процесс:");
     Gauge1 = new TGauge("Gauge1", { 136, 312, 113, 113 }, client);

@@ -25,13 +25,13 @@ void FillPairList(TStringGrid* grid, const std::vector<Main::TPairRecord>& pairs
         grid->setCell(1, row, pair.Second);
         ++row;
     }
+    grid->endFill();
 }
 
 } // namespace
 
 void TForm1::fillCentralTable(const Main::TStatTable& source)
 {
-    StringGrid2->setColCount(4);
     StringGrid2->setRowCount(Main::PairCount + 1);
     const char* const headers[] = { "Номер", "Кол. выпад.", "Посл. тираж", "Пропуск" };
     for (int col = 0; col < 4; ++col)
@@ -43,6 +43,7 @@ void TForm1::fillCentralTable(const Main::TStatTable& source)
         StringGrid2->setCell(2, k, stat.LastDraw);
         StringGrid2->setCell(3, k, stat.Gap);
     }
+    StringGrid2->endFill();
 }
 
 // Without pairs there is no value to show: the labels keep their prefix alone
@@ -55,6 +56,7 @@ void TForm1::showExtremes(const TExtremePanel& panel)
             SetLabelText(label, prefix);
             grid->setRowCount(1);
             grid->clearRow(0);
+            grid->endFill();
         }
         return;
     }

@@ -225,48 +225,9 @@ void TStringGrid::setRowCount(int count)
     model_->setRowCount(count);
 }
 
-void TStringGrid::setColCount(int count)
-{
-    model_->setColCount(count);
-}
-
 void TStringGrid::setColWidth(int col, int width)
 {
     horizontalHeader()->resizeSection(col, width);
-}
-
-void TStringGrid::setCell(int col, int row, int32_t number)
-{
-    model_->setCell(col, row, number);
-    refreshLater();
-}
-
-void TStringGrid::setCell(int col, int row, const QString& text)
-{
-    model_->setCell(col, row, text);
-    refreshLater();
-}
-
-void TStringGrid::clearRow(int row)
-{
-    model_->clearRow(row);
-    refreshLater();
-}
-
-// Views learn of changed cells once, when the command that wrote them returns
-// to the event loop, however many cells it wrote.
-void TStringGrid::refreshLater()
-{
-    if (refreshPending_)
-        return;
-    refreshPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            refreshPending_ = false;
-            model_->cellsChanged();
-        },
-        Qt::QueuedConnection);
 }
 
 QString TStringGrid::selectionText() const

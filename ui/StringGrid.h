@@ -29,18 +29,14 @@ public:
 
     TStringGrid(const QString& name, const QRect& geometry, const TShape& shape, QWidget* parent);
 
-    int rowCount() const { return model_->rowCount(); }
-    int colCount() const { return model_->columnCount(); }
-    int fixedRows() const { return model_->fixedRows(); }
-    int fixedCols() const { return model_->fixedCols(); }
     void setRowCount(int count);
-    void setColCount(int count);
     void setColWidth(int col, int width);
 
-    QString cell(int col, int row) const { return model_->cell(col, row); }
-    void setCell(int col, int row, int32_t number);
-    void setCell(int col, int row, const QString& text);
-    void clearRow(int row);
+    // A fill writes its cells, then tells the views once with endFill().
+    void setCell(int col, int row, int32_t number) { model_->setCell(col, row, number); }
+    void setCell(int col, int row, const QString& text) { model_->setCell(col, row, text); }
+    void clearRow(int row) { model_->clearRow(row); }
+    void endFill() { model_->cellsChanged(); }
 
     // The selected cells as rows of tab-separated text, in screen order, for
     // pasting into a spreadsheet; the current cell when nothing is selected.
@@ -58,7 +54,6 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    void refreshLater();
     QTableView* makeFrozenView();
     void layOutFrozen();
     int fixedHeight() const; // of the fixed rows, in pixels
@@ -70,5 +65,4 @@ private:
 
     TGridModel* model_;
     int defaultColWidth_;
-    bool refreshPending_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include "ui/ProgramWindows.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -42,11 +43,23 @@ private:
             qFatal("no control %s", name);
         return found;
     }
+    void trigger(const char* name)
+    {
+        auto* action = child<QAction>(main, name);
+        QVERIFY2(action->isEnabled(), name);
+        action->trigger();
+    }
+    static void click(QWidget* form, const char* name)
+    {
+        auto* control = child<QWidget>(form, name);
+        QVERIFY2(control->isEnabled(), name);
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    }
     QString memoText() { return child<QPlainTextEdit>(help, "Memo1")->toPlainText(); }
     SeenMessage showHelp()
     {
         MessageBoxAnswer box;
-        QMetaObject::invokeMethod(main, "N6Click");
+        trigger("N6");
         return box.seen;
     }
 
@@ -117,22 +130,22 @@ private slots:
 
     void aboutDisablesMainWindowUntilBack()
     {
-        QVERIFY(QMetaObject::invokeMethod(main, "N5Click"));
+        trigger("N5");
         QVERIFY(about->isVisible());
         QVERIFY(!main->isEnabled());
-        QVERIFY(QMetaObject::invokeMethod(about, "Button1Click"));
+        click(about, "Button1");
         QVERIFY(!about->isVisible());
         QVERIFY(main->isEnabled());
     }
 
     void aboutCloseBoxEnablesMainWindow()
     {
-        QVERIFY(QMetaObject::invokeMethod(main, "N5Click"));
+        trigger("N5");
         QVERIFY(!main->isEnabled());
         QVERIFY(about->close());
         QVERIFY(!about->isVisible());
         QVERIFY(main->isEnabled());
-        QVERIFY(QMetaObject::invokeMethod(main, "N5Click"));
+        trigger("N5");
         QVERIFY(about->isVisible());
     }
 
@@ -141,8 +154,8 @@ private slots:
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("mailto", &catcher, "open");
         QDesktopServices::setUrlHandler("http", &catcher, "open");
-        QVERIFY(QMetaObject::invokeMethod(about, "Label6Click"));
-        QVERIFY(QMetaObject::invokeMethod(about, "Label7Click"));
+        click(about, "Label6");
+        click(about, "Label7");
         QDesktopServices::unsetUrlHandler("mailto");
         QDesktopServices::unsetUrlHandler("http");
         QCOMPARE(catcher.urls.size(), 2);
@@ -191,7 +204,7 @@ private slots:
         child<QPlainTextEdit>(help, "Memo1")->setPlainText("typed by the user");
         QVERIFY(!showHelp().shown);
         QCOMPARE(memoText(), QString("text\n"));
-        QVERIFY(QMetaObject::invokeMethod(help, "Button1Click"));
+        click(help, "Button1");
         QVERIFY(!help->isVisible());
     }
 

@@ -5,6 +5,7 @@
 #include "ui/Main.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
@@ -37,8 +38,10 @@ private:
     void runAll(const QString& fileName)
     {
         form->openDrawFile(fileName);
-        QVERIFY(QMetaObject::invokeMethod(form.get(), "Button1Click"));
-        QVERIFY(QMetaObject::invokeMethod(form.get(), "Button2Click"));
+        for (const char* name : { "Button1", "Button2" }) {
+            QVERIFY2(widget(name)->isEnabled(), name);
+            QTest::mouseClick(widget(name), Qt::LeftButton);
+        }
     }
 
     void select(QAbstractItemView* grid, int top, int left, int bottom, int right)
@@ -145,7 +148,7 @@ private slots:
         QCOMPARE(text("Label14"), QString("Всего пар: 1176")); // previous results stay
 
         FileDialogAnswer next { QString() };
-        QVERIFY(QMetaObject::invokeMethod(form.get(), "N2Click"));
+        widget<QAction>("N2")->trigger();
         QCOMPARE(next.offered, Examples + "/5-36.txt");
     }
 
@@ -176,7 +179,7 @@ private slots:
         TForm3 about;
         Form3 = &about;
         if (aboutOpen)
-            QVERIFY(QMetaObject::invokeMethod(form.get(), "N5Click"));
+            widget<QAction>("N5")->trigger();
         Main::DrawCount = 0;
         QVERIFY(!drop(urls));
         QCOMPARE(text("Label5"), QString("Лотерея типа:"));

@@ -84,7 +84,7 @@ private slots:
         QTest::keyClick(&windows->help, Qt::Key_Escape);
         QVERIFY(!windows->help.isVisible());
 
-        QMetaObject::invokeMethod(&windows->main, "N5Click");
+        windows->main.findChild<QAction*>("N5")->trigger();
         QVERIFY(windows->about.isVisible());
         QVERIFY(!windows->main.isEnabled());
         windows->about.activateWindow();
