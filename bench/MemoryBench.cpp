@@ -2,6 +2,7 @@
 // and after the last, for Open cancelled in its dialog and for Open →
 // "Создать пары" → "Статистика" on the largest lottery. Fails when either
 // grows by 2 MiB or more.
+#include "BenchSupport.h"
 #include "Lotteries.h"
 
 #include "ui/ProgramWindows.h"
@@ -19,14 +20,6 @@
 
 namespace {
 
-double ResidentMiB()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
 // Runs Open and answers its dialog with `file`, or cancels it when file is empty.
 void Open(TForm1& form, const QString& file)
 {
@@ -42,13 +35,6 @@ void Open(TForm1& form, const QString& file)
     });
     QMetaObject::invokeMethod(&form, "N2Click");
     QCoreApplication::processEvents();
-}
-
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.contains("propagateSizeHints"))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 // The growth of the resident set from after the first ten cycles to the end.
@@ -70,9 +56,7 @@ double Growth(const char* name, int cycles, const std::function<void()>& cycle)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
+    UseOffscreenPlatform();
     QApplication application(argc, argv);
     TProgramWindows windows;
     TForm1& form = windows.main;

@@ -1,6 +1,7 @@
 // Every command of the main window on the benchmarked lotteries, with the
 // screen updates it causes, on Qt's offscreen platform; and the memory the
 // results take.
+#include "BenchSupport.h"
 #include "Lotteries.h"
 
 #include "ui/ProgramWindows.h"
@@ -22,14 +23,6 @@
 namespace {
 
 constexpr int Repetitions = 21;
-
-double ResidentMiB()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 // Lets the program idle, runs `command`, then lets the window show its result, and returns the time
 // both took in milliseconds.
@@ -61,14 +54,6 @@ void OpenThroughDialog(TForm1& form, const QString& file)
     Invoke(form, "N2Click");
 }
 
-// The offscreen platform warns about every fixed-size window it shows.
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.contains("propagateSizeHints"))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -79,9 +64,7 @@ double Median(std::vector<double> values)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
+    UseOffscreenPlatform();
     QApplication application(argc, argv);
     TProgramWindows windows;
     TForm1& form = windows.main;

@@ -1,5 +1,5 @@
-// Replays the fuzzer's seed corpus and every input it ever found at fault
-// through the same checks the fuzzer makes.
+// Replays the fuzzers' seed corpora and every input they ever found at fault
+// through the same checks the fuzzers make.
 #include "DrawFileInvariants.h"
 #include "ImportInvariants.h"
 
@@ -11,38 +11,33 @@
 
 namespace {
 
-TEST(FuzzRegression, EveryKeptInputHoldsTheInvariants)
+// Every file of the folders under the fuzz directory through `check`; the
+// number replayed.
+int Replay(std::initializer_list<const char*> folders, std::string (*check)(const std::string&))
 {
     int replayed = 0;
-    for (const char* folder : { "corpus", "regressions" }) {
+    for (const char* folder : folders) {
         for (const auto& entry :
             std::filesystem::directory_iterator(std::filesystem::path(VELDORAN_FUZZ_DIR) / folder)) {
             if (!entry.is_regular_file() || entry.path().filename().string().starts_with('.'))
                 continue;
             std::ifstream in(entry.path(), std::ios::binary);
             const std::string bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-            EXPECT_EQ(CheckDrawFile(bytes), "") << entry.path();
+            EXPECT_EQ(check(bytes), "") << entry.path();
             ++replayed;
         }
     }
-    EXPECT_GE(replayed, 20);
+    return replayed;
+}
+
+TEST(FuzzRegression, EveryKeptInputHoldsTheInvariants)
+{
+    EXPECT_GE(Replay({ "corpus", "regressions" }, CheckDrawFile), 20);
 }
 
 TEST(FuzzRegression, EveryKeptHistoryHoldsTheImportInvariants)
 {
-    int replayed = 0;
-    for (const char* folder : { "import-corpus", "import-regressions" }) {
-        for (const auto& entry :
-            std::filesystem::directory_iterator(std::filesystem::path(VELDORAN_FUZZ_DIR) / folder)) {
-            if (!entry.is_regular_file() || entry.path().filename().string().starts_with('.'))
-                continue;
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::string bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-            EXPECT_EQ(CheckImportHistory(bytes), "") << entry.path();
-            ++replayed;
-        }
-    }
-    EXPECT_GE(replayed, 10);
+    EXPECT_GE(Replay({ "import-corpus", "import-regressions" }, CheckImportHistory), 10);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-#include "ModalDialogs.h"
-#include "support/DrawFiles.h"
+#include "MainWindowFixture.h"
 
 #include "analysis/Analysis.h"
 #include "ui/FairnessReport.h"
@@ -22,44 +21,11 @@ namespace {
 const QString Examples = QStringLiteral(VELDORAN_EXAMPLES_DIR);
 }
 
-class AnalysisWindowsTest : public QObject {
+class AnalysisWindowsTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TestSupport::TempDir> dir;
-
-    template <typename T = QWidget> T* find(const QString& name)
-    {
-        auto* found = form->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-    void click(const char* name)
-    {
-        auto* button = find<QPushButton>(name);
-        QVERIFY2(button->isEnabled(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void trigger(const char* name)
-    {
-        auto* action = find<QAction>(name);
-        QVERIFY2(action->isEnabled(), name);
-        action->trigger();
-    }
-    void open(const QString& fileName)
-    {
-        FileDialogAnswer answer(fileName);
-        trigger("N2");
-        QVERIFY(answer.answered());
-    }
-    void runAll(const QString& fileName)
-    {
-        open(fileName);
-        click("Button1");
-        click("Button2");
-    }
+    template <typename T = QWidget> T* find(const QString& name) { return widget<T>(name); }
     bool analysisEnabled()
     {
         const bool map = find<QAction>("PairMapAction")->isEnabled();
@@ -86,19 +52,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<TestSupport::TempDir>();
-        form = std::make_unique<TForm1>();
-        Form1 = form.get();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    void cleanup()
-    {
-        Form1 = nullptr;
-        form.reset();
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void analysisMenuFollowsTheWorkflow()
     {
@@ -221,9 +176,6 @@ private slots:
         QCOMPARE(find<QLabel>("FairnessVerdict")->text(), QString("Проверка отменена."));
         QVERIFY(find<QLabel>("FairnessFigures")->text().isEmpty());
     }
-
-private:
-    QString file(const char* name, const std::string& bytes) { return QString::fromStdString(dir->write(name, bytes)); }
 };
 
 QTEST_MAIN(AnalysisWindowsTest)

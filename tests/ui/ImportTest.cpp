@@ -1,5 +1,4 @@
-#include "ModalDialogs.h"
-#include "support/DrawFiles.h"
+#include "MainWindowFixture.h"
 
 #include "analysis/Analysis.h"
 #include "ui/Main.h"
@@ -17,27 +16,11 @@
 
 #include <memory>
 
-class ImportTest : public QObject {
+class ImportTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TestSupport::TempDir> dir;
-
-    template <typename T = QWidget> T* widget(const QString& name)
-    {
-        auto* found = form->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     QString label(const char* name) { return widget<QLabel>(name)->text(); }
-    void click(const char* name)
-    {
-        auto* button = widget<QPushButton>(name);
-        QVERIFY2(button->isEnabled(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
     QStringList centralTable()
     {
         QStringList cells;
@@ -50,7 +33,7 @@ private:
     // Runs "Импорт…" on `fileName`; `answer` sees the import dialog and closes it.
     void import(const QString& fileName, const std::function<void(QDialog*)>& answer)
     {
-        FileDialogAnswer file(fileName);
+        FileDialogAnswer fileAnswer(fileName);
         ModalAnswer<QDialog> dialog([&answer](QDialog* d) {
             if (d->objectName() == "ImportDialog")
                 answer(d);
@@ -60,7 +43,7 @@ private:
         QAction* action = widget<QAction>("ImportAction");
         QVERIFY(action->isEnabled());
         action->trigger();
-        QVERIFY(file.answered());
+        QVERIFY(fileAnswer.answered());
         QVERIFY(dialog.answered());
     }
 
@@ -82,19 +65,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<TestSupport::TempDir>();
-        form = std::make_unique<TForm1>();
-        Form1 = form.get();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    void cleanup()
-    {
-        Form1 = nullptr;
-        form.reset();
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     // "Загрузить" without changing anything gives the same pairs and
     // statistics as the draw file of the same draws.

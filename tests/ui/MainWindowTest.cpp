@@ -1,3 +1,4 @@
+#include "MainWindowFixture.h"
 #include "ModalDialogs.h"
 #include "support/DrawFiles.h"
 
@@ -48,13 +49,7 @@ private:
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TestSupport::TempDir> dir;
 
-    template <typename T = QWidget> T* widget(const QString& name)
-    {
-        auto* found = form->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    template <typename T = QWidget> T* widget(const QString& name) { return FindControl<T>(form.get(), name); }
     QString text(const char* name)
     {
         if (auto* label = form->findChild<QLabel*>(name))
