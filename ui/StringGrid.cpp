@@ -81,7 +81,7 @@ QTableView* TStringGrid::makeFrozenView()
 {
     auto* view = new QTableView(viewport());
     view->setModel(model_);
-    view->setSelectionModel(selectionModel());
+    view->setSelectionMode(QAbstractItemView::NoSelection); // fixed cells are never selected
     view->setItemDelegate(itemDelegate());
     view->setFocusPolicy(Qt::NoFocus);
     view->setAutoScroll(false); // it would follow the shared current cell
