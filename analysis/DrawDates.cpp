@@ -102,10 +102,12 @@ std::optional<int32_t> DateAt(std::string_view text, std::size_t pos)
             const TDigits third = DigitsAt(text, at + 2 + second.length);
             if (first.length == 4 && third.length >= 1 && third.length <= 2)
                 return Make(first.value, second.value, third.value);
-            if (first.length <= 2 && third.length == 4) {
+            if (first.length <= 2 && (third.length == 4 || (third.length == 2 && separator != '-'))) {
+                // A two-digit year is of this century up to 49, of the last from 50.
+                const int32_t year = third.length == 4 ? third.value : third.value + (third.value < 50 ? 2000 : 1900);
                 if (separator == '/' && first.value <= 12)
-                    return Make(third.value, first.value, second.value);
-                return Make(third.value, second.value, first.value);
+                    return Make(year, first.value, second.value);
+                return Make(year, second.value, first.value);
             }
             return std::nullopt;
         }

@@ -105,7 +105,7 @@ public:
         // draws; the non-blank line before it, if any, names the fields.
         std::size_t first = 0;
         for (; first < lines.size(); ++first)
-            if (split[first].size() == width_ && NumberCount(split[first]) >= 2)
+            if (split[first].size() == width_ && NumberCount(split[first]) >= 2 && !NamesFields(split, first))
                 break;
         firstRowLine_ = first < lines.size() ? lines[first].lineNo : 0;
         names_.resize(width_);
@@ -140,6 +140,25 @@ public:
     const std::vector<std::optional<int32_t>>& dates() const { return dates_; }
 
 private:
+    // A line of the usual width is a header when it has words where the lines
+    // after it nearly always have numbers ("Тираж;Дата;1;2;3;4;5;6").
+    bool NamesFields(const std::vector<std::vector<std::string>>& split, std::size_t line) const
+    {
+        for (std::size_t f = 0; f < width_; ++f) {
+            if (ImportNumber(split[line][f]))
+                continue;
+            std::size_t rows = 0, numbers = 0;
+            for (std::size_t next = line + 1; next < split.size(); ++next)
+                if (split[next].size() == width_) {
+                    ++rows;
+                    numbers += ImportNumber(split[next][f]).has_value();
+                }
+            if (rows >= 3 && numbers * 10 >= rows * 9)
+                return true;
+        }
+        return false;
+    }
+
     static int32_t NumberCount(const std::vector<std::string>& fields)
     {
         return static_cast<int32_t>(std::count_if(

@@ -131,6 +131,13 @@ const HistoryCase Histories[] = {
                 + "|" + Joined(d.numbers, " ");
         },
         { '|', 1, 3, Range(4, 23), 80, false } },
+    { "numbered_header_two_digit_years", 6, 49, 150, 1, true, "Тираж;Дата;1;2;3;4;5;6\n",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return std::to_string(d.drawNo) + ";" + Two(day.day) + "." + Two(day.month) + "." + Two(day.year % 100)
+                + ";" + Joined(d.numbers, ";");
+        },
+        { ';', 1, 1, Range(3, 8), 49, true } },
     { "semicolon_week_before_numbers_2020_dates", 5, 90, 200, 1, false, "",
         [](const Draw& d, int32_t i) {
             const Day day = DateOf(i);
@@ -283,6 +290,9 @@ TEST(ImportHistoryText, FieldsAndDates)
         { "1,2,3", 0 },
         { "32.01.2024", 0 },
         { "12345-01-02", 0 },
+        { "25.05.24;3", 20240525 },
+        { "05/25/98", 19980525 },
+        { "1-2-24", 0 },
     };
     for (const auto& [text, date] : dates)
         EXPECT_EQ(FindDate(text).value_or(0), date) << text;
