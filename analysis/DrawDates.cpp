@@ -1,5 +1,7 @@
 #include "analysis/DrawDates.h"
 
+#include "analysis/TextEncoding.h"
+
 #include <array>
 #include <cctype>
 #include <string>
@@ -61,30 +63,20 @@ int32_t MonthByName(std::string_view word)
     return 0;
 }
 
-// The letters from `pos` in lower case (ASCII and Cyrillic А..Я in UTF-8).
+// The letters from `pos` (Latin, or Cyrillic in UTF-8) in lower case.
 std::string WordAt(std::string_view text, std::size_t pos, std::size_t& end)
 {
-    std::string word;
     end = pos;
     while (end < text.size()) {
         const auto c = static_cast<unsigned char>(text[end]);
-        if (std::isalpha(c)) {
-            word.push_back(static_cast<char>(std::tolower(c)));
+        if (std::isalpha(c))
             ++end;
-        } else if ((c == 0xD0 || c == 0xD1) && end + 1 < text.size()) {
-            auto second = static_cast<unsigned char>(text[end + 1]);
-            if (c == 0xD0 && second >= 0x90 && second <= 0x9F) // А..П
-                word += { static_cast<char>(0xD0), static_cast<char>(second + 0x20) };
-            else if (c == 0xD0 && second >= 0xA0 && second <= 0xAF) // Р..Я
-                word += { static_cast<char>(0xD1), static_cast<char>(second - 0x20) };
-            else
-                word += { static_cast<char>(c), static_cast<char>(second) };
+        else if ((c == 0xD0 || c == 0xD1) && end + 1 < text.size())
             end += 2;
-        } else {
+        else
             break;
-        }
     }
-    return word;
+    return LowerCaseUtf8(text.substr(pos, end - pos));
 }
 
 std::optional<int32_t> DateAt(std::string_view text, std::size_t pos)

@@ -159,6 +159,18 @@ bool AtLeast(double simulated, double observed)
 
 } // namespace
 
+// A given pair is in a draw of K out of M with probability
+// C(M-2, K-2) / C(M, K) = K(K-1) / (M(M-1)); its hits over N independent
+// draws are binomial, mean N p, deviation sqrt(N p (1-p)) (W. Feller, "An
+// Introduction to Probability Theory and Its Applications", vol. 1, ch. II, VI).
+TPairExpectation PairExpectation(int32_t k, int32_t m, int32_t draws)
+{
+    if (m < 2)
+        return {};
+    const double p = static_cast<double>(k) * (k - 1) / (static_cast<double>(m) * (m - 1));
+    return { p, draws * p, std::sqrt(draws * p * (1 - p)) };
+}
+
 TFairnessInput CollectFairnessInput()
 {
     TFairnessInput input;
@@ -196,13 +208,10 @@ std::optional<TFairness> SimulateFairness(const TFairnessInput& input, int32_t s
     const int32_t k = input.K;
     const int32_t m = input.M;
     const double n = result.Draws;
-    // A given pair is in a draw of K out of M with probability
-    // C(M-2, K-2) / C(M, K) = K(K-1) / (M(M-1)); its hits over N independent
-    // draws are binomial, mean N p, deviation sqrt(N p (1-p)) (W. Feller, "An
-    // Introduction to Probability Theory and Its Applications", vol. 1, ch. II, VI).
-    result.PairProbability = static_cast<double>(k) * (k - 1) / (static_cast<double>(m) * (m - 1));
-    result.ExpectedHits = n * result.PairProbability;
-    result.HitsDeviation = std::sqrt(n * result.PairProbability * (1 - result.PairProbability));
+    const TPairExpectation pair = PairExpectation(k, m, result.Draws);
+    result.PairProbability = pair.Probability;
+    result.ExpectedHits = pair.Hits;
+    result.HitsDeviation = pair.Deviation;
     const double expectedNumber = n * k / m; // each number is in a draw with probability K / M
 
     TCounter observed(k, m, result.Draws);

@@ -30,6 +30,16 @@ struct TFairness {
     double NumberChiSquareChance = 0; // simulated number chi-square >= NumberChiSquare
 };
 
+// What a fair K-of-M lottery gives one pair over `draws` draws: the chance of
+// the pair in one draw, and the mean and standard deviation of its hits. All
+// zero without pairs (M below 2).
+struct TPairExpectation {
+    double Probability = 0;
+    double Hits = 0;
+    double Deviation = 0;
+};
+TPairExpectation PairExpectation(int32_t k, int32_t m, int32_t draws);
+
 // The draws that take part, copied out of the tables so that a simulation can
 // run on another thread while the tables change.
 struct TFairnessInput {

@@ -3,6 +3,7 @@
 #include "analysis/DrawDates.h"
 #include "analysis/DrawImport.h"
 #include "analysis/HistoryText.h"
+#include "analysis/TextEncoding.h"
 
 #include <algorithm>
 #include <array>
@@ -20,31 +21,9 @@ struct TSampleLine {
     std::string text;
 };
 
-std::string Lower(std::string_view text)
-{
-    std::string lower;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            lower.push_back(static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c));
-        } else if (c == 0xD0 && i + 1 < text.size()) { // Cyrillic А..Я to а..я
-            const auto next = static_cast<unsigned char>(text[++i]);
-            if (next >= 0x90 && next <= 0x9F)
-                lower += { static_cast<char>(0xD0), static_cast<char>(next + 0x20) };
-            else if (next >= 0xA0 && next <= 0xAF)
-                lower += { static_cast<char>(0xD1), static_cast<char>(next - 0x20) };
-            else
-                lower += { static_cast<char>(c), static_cast<char>(next) };
-        } else {
-            lower.push_back(static_cast<char>(c));
-        }
-    }
-    return lower;
-}
-
 bool NameHasAny(std::string_view name, std::initializer_list<std::string_view> words)
 {
-    const std::string lower = Lower(name);
+    const std::string lower = LowerCaseUtf8(name);
     return std::any_of(
         words.begin(), words.end(), [&lower](std::string_view w) { return lower.find(w) != std::string::npos; });
 }

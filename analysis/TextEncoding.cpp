@@ -45,6 +45,28 @@ std::optional<std::string> Convert(const char* from, std::string_view input, boo
 
 } // namespace
 
+std::string LowerCaseUtf8(std::string_view text)
+{
+    std::string lower;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            lower.push_back(static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c));
+        } else if (c == 0xD0 && i + 1 < text.size()) { // Cyrillic А..Я to а..я
+            const auto next = static_cast<unsigned char>(text[++i]);
+            if (next >= 0x90 && next <= 0x9F)
+                lower += { static_cast<char>(0xD0), static_cast<char>(next + 0x20) };
+            else if (next >= 0xA0 && next <= 0xAF)
+                lower += { static_cast<char>(0xD1), static_cast<char>(next - 0x20) };
+            else
+                lower += { static_cast<char>(c), static_cast<char>(next) };
+        } else {
+            lower.push_back(static_cast<char>(c));
+        }
+    }
+    return lower;
+}
+
 bool IsValidUtf8(std::string_view bytes)
 {
     std::size_t i = 0;

@@ -49,9 +49,12 @@ void TForm1::openDrawFile(const QString& fileName)
 {
     Main::DrawCount = 0;
     startNewFile(fileName);
-    Main::LoadDrawFile(fileName.toStdString(), [this] {
-        SetLabelText(Label5, QString("Лотерея типа: %1 из %2").arg(Main::NumbersPerDraw).arg(Main::MaxNumber));
-    });
+    Main::LoadDrawFile(fileName.toStdString(), [this] { showLotteryType(); });
+}
+
+void TForm1::showLotteryType()
+{
+    SetLabelText(Label5, QString("Лотерея типа: %1 из %2").arg(Main::NumbersPerDraw).arg(Main::MaxNumber));
 }
 
 // The state every newly opened or imported file starts from.

@@ -4,10 +4,8 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/ImportDialog.h"
-#include "ui/LabelText.h"
 
 #include <QFileDialog>
-#include <QLabel>
 
 void TForm1::ImportClick()
 {
@@ -35,5 +33,5 @@ void TForm1::importDrawHistory(const QString& fileName, const Main::TImportLayou
 {
     Main::ImportDrawHistory(fileName.toStdString(), layout, lastDraws);
     startNewFile(fileName);
-    SetLabelText(Label5, QString("Лотерея типа: %1 из %2").arg(Main::NumbersPerDraw).arg(Main::MaxNumber));
+    showLotteryType();
 }

@@ -111,8 +111,6 @@ TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout&
     whole->addWidget(preview_, 1);
     whole->addWidget(buttons);
 
-    for (const std::string& line : head_)
-        fieldCount_ = std::max(fieldCount_, static_cast<int>(Main::SplitImportLine(line, ',').size()));
     showLayout(proposed);
 
     connect(delimiterBox_, &QComboBox::currentIndexChanged, this, &TImportDialog::refreshLater);

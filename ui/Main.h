@@ -75,6 +75,7 @@ private:
 
     void prepareOpenDialog();
     void startNewFile(const QString& fileName);
+    void showLotteryType(); // "Лотерея типа: K из M" from the header values
     void setAnalysisEnabled(bool enabled);
     void selectPairRow(int32_t first, int32_t second);
     void createControls();

@@ -1,5 +1,7 @@
 #include "ui/PairMapView.h"
 
+#include "analysis/Fairness.h"
+
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,23 +56,14 @@ void PairMapView::setMeasure(TMeasure measure)
     recolour();
 }
 
-// A given pair is in a draw of K out of M with probability p = K(K-1) /
-// (M(M-1)); over N draws its hits are binomial: mean N p, deviation
-// sqrt(N p (1 - p)) (W. Feller, "An Introduction to Probability Theory and Its
-// Applications", vol. 1, ch. VI).
 double PairMapView::expectedHits() const
 {
-    if (m_ < 2)
-        return 0;
-    return draws_ * static_cast<double>(k_) * (k_ - 1) / (static_cast<double>(m_) * (m_ - 1));
+    return Main::PairExpectation(k_, m_, draws_).Hits;
 }
 
 double PairMapView::hitsDeviation() const
 {
-    if (m_ < 2 || draws_ == 0)
-        return 0;
-    const double p = expectedHits() / draws_;
-    return std::sqrt(draws_ * p * (1 - p));
+    return Main::PairExpectation(k_, m_, draws_).Deviation;
 }
 
 // (hits - expected) / deviation; 0 where the deviation is 0.

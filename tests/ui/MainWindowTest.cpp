@@ -42,14 +42,10 @@ protected:
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TestSupport::TempDir> dir;
-
-    template <typename T = QWidget> T* widget(const QString& name) { return FindControl<T>(form.get(), name); }
     QString text(const char* name)
     {
         if (auto* label = form->findChild<QLabel*>(name))
@@ -86,12 +82,6 @@ private:
         else
             press(handler);
     }
-    void open(const QString& fileName)
-    {
-        FileDialogAnswer answer(fileName);
-        press("N2Click");
-        QVERIFY(answer.answered());
-    }
     // Opens a file through the dialog and returns the error box it caused, if any.
     SeenMessage openAndSee(const QString& fileName)
     {
@@ -105,28 +95,13 @@ private:
         pressOrInvoke(handler);
         return box.seen;
     }
-    void runAll(const QString& fileName)
-    {
-        QVERIFY(!openAndSee(fileName).shown);
-        press("Button1Click");
-        press("Button2Click");
-    }
-    QString file(const char* name, const std::string& bytes) { return QString::fromStdString(dir->write(name, bytes)); }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<TestSupport::TempDir>();
-        form = std::make_unique<TForm1>();
-        Form1 = form.get();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { setUp(); }
 
     void cleanup()
     {
-        Form1 = nullptr;
-        form.reset();
+        tearDown();
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 
