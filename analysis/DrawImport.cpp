@@ -133,6 +133,15 @@ std::optional<int32_t> ImportNumber(std::string_view field)
     return static_cast<int32_t>(value);
 }
 
+std::optional<std::string> ImportRowProblem(std::string_view line, const TImportLayout& layout)
+{
+    if (layout.NumberFields.empty() || layout.NumberFields.size() > MaxNumbersPerDraw || layout.MaxNumber > 99
+        || layout.DrawNoField < 0 || *std::min_element(layout.NumberFields.begin(), layout.NumberFields.end()) < 1)
+        return "описание полей неполно";
+    TDrawRecord draw;
+    return ReadRow(SplitImportLine(line, layout.Delimiter), layout, draw);
+}
+
 std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, std::vector<int32_t>* origins)
 {
     std::vector<std::string> raw;

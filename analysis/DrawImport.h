@@ -42,6 +42,28 @@ struct TImportResult {
 // like LoadDrawFile when the file cannot be opened.
 TImportLayout ProposeImportLayout(const std::string& fileName);
 
+// The proposal with what it was unsure of. M is proposed from the most recent
+// `lastDraws` rows that would be loaded.
+struct TImportProposal {
+    TImportLayout Layout;
+    bool LastFieldMayBeBonus = false; // the last number field may be a bonus from the same pool
+    std::vector<std::string> Notes; // for the user, Russian text
+};
+TImportProposal ProposeImport(const std::string& fileName, int32_t lastDraws = 1000);
+
+// M for a layout: the largest number among the most recent `lastDraws` rows
+// that the layout reads with any M up to 99, and among all such rows of the
+// file, each leaving out a value seen once far above all others (a typing
+// slip). 0 without number fields or rows.
+struct TMaxNumberProposal {
+    int32_t Recent = 0;
+    int32_t Whole = 0;
+};
+TMaxNumberProposal ProposeMaxNumber(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws);
+
+// Why a line would not be read as a draw with the layout; empty when it would.
+std::optional<std::string> ImportRowProblem(std::string_view line, const TImportLayout& layout);
+
 // Reads every row, oldest first; keeps the most recent `lastDraws` (1..1000)
 // good rows; on success sets NumbersPerDraw = NumberFields.size(), MaxNumber =
 // layout.MaxNumber, Draws[1..DrawCount] oldest first, DrawCount = Loaded. A row

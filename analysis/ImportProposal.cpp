@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <map>
 
 namespace Main {
@@ -70,41 +71,56 @@ char ProposeDelimiter(const std::vector<TSampleLine>& lines)
 class TSampleTable {
 public:
     TSampleTable(const std::vector<TSampleLine>& lines, char delimiter)
+        : lines_(lines)
     {
-        std::vector<std::vector<std::string>> split;
         std::map<std::size_t, int32_t> counts;
         for (const TSampleLine& line : lines) {
-            split.push_back(SplitImportLine(line.text, delimiter));
-            ++counts[split.back().size()];
+            split_.push_back(SplitImportLine(line.text, delimiter));
+            ++counts[split_.back().size()];
         }
         width_ = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
             return a.second < b.second;
         })->first;
-        // The first line of the usual width with two numbers or more starts the
-        // draws; the non-blank line before it, if any, names the fields.
+        // Which fields of the usual rows nearly always hold a number or a date.
+        std::vector<int32_t> filled(width_);
+        int32_t usual = 0;
+        for (const auto& fields : split_)
+            if (fields.size() == width_) {
+                ++usual;
+                for (std::size_t f = 0; f < width_; ++f)
+                    filled[f] += IsNumberOrDate(fields[f]);
+            }
+        valued_.resize(width_);
+        for (std::size_t f = 0; f < width_; ++f)
+            valued_[f] = usual >= 3 && filled[f] * 10 >= usual * 9;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            namesLine_.push_back(NamesFields(i));
+        // The rows of the usual width tell what each field holds; rows of
+        // another shape (a trailing field filled only lately, a field more)
+        // are still draws, but only the header names the fields.
         std::size_t first = 0;
-        for (; first < lines.size(); ++first)
-            if (split[first].size() == width_ && NumberCount(split[first]) >= 2 && !NamesFields(split, first))
-                break;
-        firstRowLine_ = first < lines.size() ? lines[first].lineNo : 0;
+        while (first < lines.size() && !(split_[first].size() == width_ && LooksLikeData(first)))
+            ++first;
+        std::size_t header = first;
+        while (header > 0 && LooksLikeData(header - 1))
+            --header;
         names_.resize(width_);
-        if (first > 0 && first < lines.size()) {
-            const std::vector<std::string>& header = split[first - 1];
+        if (header > 0 && first < lines.size()) {
+            const std::vector<std::string>& names = split_[header - 1];
             std::vector<int32_t> origins;
             SplitImportLine(lines[first].text, delimiter, &origins);
             for (std::size_t f = 0; f < width_ && f < origins.size(); ++f)
-                if (static_cast<std::size_t>(origins[f]) <= header.size())
-                    names_[f] = header[static_cast<std::size_t>(origins[f] - 1)];
+                if (static_cast<std::size_t>(origins[f]) <= names.size())
+                    names_[f] = names[static_cast<std::size_t>(origins[f] - 1)];
         }
         for (std::size_t i = first; i < lines.size(); ++i)
-            if (split[i].size() == width_) {
-                rows_.push_back(std::move(split[i]));
+            if (split_[i].size() == width_ && LooksLikeData(i)) {
+                rows_.push_back(split_[i]);
                 dates_.push_back(FindDate(lines[i].text));
             }
     }
 
     std::size_t width() const { return width_; }
-    int32_t headerLines() const { return firstRowLine_ > 0 ? firstRowLine_ - 1 : 0; }
     const std::string& name(std::size_t field) const { return names_[field]; }
     std::size_t rowCount() const { return rows_.size(); }
 
@@ -118,34 +134,68 @@ public:
     }
     const std::vector<std::optional<int32_t>>& dates() const { return dates_; }
 
+    // The header: the leading lines before the first that reads as a draw
+    // with the layout or looks like one (a bad row is a row, reported as
+    // skipped, never a header), the file's line numbers counted.
+    int32_t headerLines(const TImportLayout& layout) const
+    {
+        for (std::size_t i = 0; i < lines_.size(); ++i)
+            if (!namesLine_[i] && (LooksLikeData(i) || !ImportRowProblem(lines_[i].text, layout)))
+                return lines_[i].lineNo - 1;
+        return 0;
+    }
+
 private:
-    // A line of the usual width is a header when it has words where the lines
-    // after it nearly always have numbers ("Тираж;Дата;1;2;3;4;5;6").
-    bool NamesFields(const std::vector<std::vector<std::string>>& split, std::size_t line) const
+    static bool IsNumberOrDate(const std::string& field)
     {
-        for (std::size_t f = 0; f < width_; ++f) {
-            if (ImportNumber(split[line][f]))
-                continue;
-            std::size_t rows = 0, numbers = 0;
-            for (std::size_t next = line + 1; next < split.size(); ++next)
-                if (split[next].size() == width_) {
-                    ++rows;
-                    numbers += ImportNumber(split[next][f]).has_value();
-                }
-            if (rows >= 3 && numbers * 10 >= rows * 9)
-                return true;
+        return ImportNumber(field).has_value() || FindDate(field).has_value();
+    }
+
+    // A line names the fields when it has words where the rows of the usual
+    // width nearly always have numbers or dates, and more of them than
+    // numbers, or its numbers count the columns 1, 2, 3, ...
+    // ("Тираж;Дата;1;2;3;4;5;6").
+    bool NamesFields(std::size_t line) const
+    {
+        const std::vector<std::string>& fields = split_[line];
+        int32_t words = 0;
+        int32_t numbers = 0;
+        for (std::size_t f = 0; f < fields.size() && f < width_; ++f) {
+            if (IsNumberOrDate(fields[f]))
+                ++numbers;
+            else
+                words += valued_[f];
         }
-        return false;
+        if (words == 0)
+            return false;
+        if (words > numbers)
+            return true;
+        int32_t expected = 1;
+        for (const std::string& field : fields)
+            if (const auto n = ImportNumber(field)) {
+                if (*n != expected)
+                    return false;
+                ++expected;
+            }
+        return expected > 2;
     }
 
-    static int32_t NumberCount(const std::vector<std::string>& fields)
+    // Two lottery numbers or a date, and no names.
+    bool LooksLikeData(std::size_t line) const
     {
-        return static_cast<int32_t>(std::count_if(
-            fields.begin(), fields.end(), [](const std::string& f) { return ImportNumber(f).has_value(); }));
+        const std::vector<std::string>& fields = split_[line];
+        const auto numbers = std::count_if(fields.begin(), fields.end(), [](const std::string& f) {
+            const auto n = ImportNumber(f);
+            return n && *n >= 1 && *n <= 99;
+        });
+        return (numbers >= 2 || FindDate(lines_[line].text)) && !namesLine_[line];
     }
 
+    const std::vector<TSampleLine>& lines_;
+    std::vector<std::vector<std::string>> split_;
     std::size_t width_ = 0;
-    int32_t firstRowLine_ = 0;
+    std::vector<bool> valued_; // by field of the usual rows
+    std::vector<bool> namesLine_; // by line
     std::vector<std::string> names_;
     std::vector<std::vector<std::string>> rows_;
     std::vector<std::optional<int32_t>> dates_;
@@ -297,23 +347,10 @@ bool ProposeNewestFirst(const TSampleTable& table, const std::vector<TFieldTrend
     return earlier > later;
 }
 
-// M: the largest main number over the rows of the file that would be read
-// with any M up to 99, leaving out a value seen once far above all others (a
-// typing slip, which the summary then reports).
-int32_t LargestNumber(const std::string& fileName, const TImportLayout& layout)
+// The largest number seen, leaving out a value seen once far above all
+// others (a typing slip, which the summary then reports).
+int32_t Largest(const std::array<int32_t, 100>& seen)
 {
-    if (layout.NumberFields.empty())
-        return 0;
-    TImportLayout widest = layout;
-    widest.MaxNumber = 99;
-    if (widest.NumberFields.size() > MaxNumbersPerDraw)
-        widest.NumberFields.resize(MaxNumbersPerDraw);
-    std::array<int32_t, 100> seen {};
-    const auto k = static_cast<int32_t>(widest.NumberFields.size());
-    ScanDrawHistory(fileName, widest, [&seen, k](int32_t, const TDrawRecord& draw) {
-        for (int32_t n = 1; n <= k; ++n)
-            ++seen[static_cast<std::size_t>(draw.Numbers[n])];
-    });
     int32_t largest = 99;
     while (largest > 0 && seen[static_cast<std::size_t>(largest)] == 0)
         --largest;
@@ -325,9 +362,65 @@ int32_t LargestNumber(const std::string& fileName, const TImportLayout& layout)
     return largest;
 }
 
+// A trailing field of the main numbers that is empty in rows where the
+// others are filled is a bonus added to the game later, not a main number.
+void DropPartlyFilled(const TSampleTable& table, std::vector<int32_t>& fields)
+{
+    while (fields.size() >= 3) {
+        const auto last = table.column(static_cast<std::size_t>(fields.back() - 1));
+        const auto before = table.column(static_cast<std::size_t>(fields[fields.size() - 2] - 1));
+        std::size_t missing = 0;
+        for (std::size_t r = 0; r < last.size(); ++r)
+            missing += before[r] && !last[r];
+        if (missing * 100 <= last.size())
+            return;
+        fields.pop_back();
+    }
+}
+
 } // namespace
 
+TMaxNumberProposal ProposeMaxNumber(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws)
+{
+    TMaxNumberProposal proposal;
+    if (layout.NumberFields.empty())
+        return proposal;
+    TImportLayout widest = layout;
+    widest.MaxNumber = 99;
+    if (widest.NumberFields.size() > MaxNumbersPerDraw)
+        widest.NumberFields.resize(MaxNumbersPerDraw);
+    const auto k = static_cast<std::size_t>(widest.NumberFields.size());
+    const auto window = static_cast<std::size_t>(std::max(lastDraws, 1));
+    // The most recent `window` rows' numbers; in an oldest-first file the
+    // oldest kept row is dropped as each new one comes.
+    std::deque<std::array<uint8_t, MaxNumbersPerDraw>> recent;
+    std::array<int32_t, 100> whole {};
+    ScanDrawHistory(fileName, widest, [&](int32_t, const TDrawRecord& draw) {
+        std::array<uint8_t, MaxNumbersPerDraw> numbers {};
+        for (std::size_t n = 0; n < k; ++n) {
+            numbers[n] = static_cast<uint8_t>(draw.Numbers[static_cast<int32_t>(n + 1)]);
+            ++whole[numbers[n]];
+        }
+        if (!layout.NewestFirst || recent.size() < window)
+            recent.push_back(numbers);
+        if (recent.size() > window)
+            recent.pop_front();
+    });
+    std::array<int32_t, 100> seen {};
+    for (const auto& numbers : recent)
+        for (std::size_t n = 0; n < k; ++n)
+            ++seen[numbers[n]];
+    proposal.Recent = Largest(seen);
+    proposal.Whole = Largest(whole);
+    return proposal;
+}
+
 TImportLayout ProposeImportLayout(const std::string& fileName)
+{
+    return ProposeImport(fileName).Layout;
+}
+
+TImportProposal ProposeImport(const std::string& fileName, int32_t lastDraws)
 {
     std::vector<TSampleLine> lines;
     {
@@ -337,13 +430,13 @@ TImportLayout ProposeImportLayout(const std::string& fileName)
             if (line.find_first_not_of(" \t") != std::string::npos)
                 lines.push_back({ text.lineNo(), line });
     }
-    TImportLayout layout;
+    TImportProposal proposal;
+    TImportLayout& layout = proposal.Layout;
     if (lines.empty())
-        return layout;
+        return proposal;
 
     layout.Delimiter = ProposeDelimiter(lines);
     const TSampleTable table(lines, layout.Delimiter);
-    layout.HeaderLines = table.headerLines();
 
     std::vector<TFieldTrend> trends;
     for (std::size_t f = 0; f < table.width(); ++f)
@@ -362,9 +455,30 @@ TImportLayout ProposeImportLayout(const std::string& fileName)
         candidate[f] = static_cast<int32_t>(f + 1) != layout.DrawNoField && trends[f].lotteryShare >= 0.9
             && !trends[f].sequential && !IsBonusName(table.name(f));
     layout.NumberFields = ProposeNumberFields(table, trends, candidate);
+    DropPartlyFilled(table, layout.NumberFields);
     layout.NewestFirst = ProposeNewestFirst(table, trends, layout.DrawNoField);
-    layout.MaxNumber = LargestNumber(fileName, layout);
-    return layout;
+    layout.MaxNumber = 99;
+    layout.HeaderLines = table.headerLines(layout);
+    layout.MaxNumber = ProposeMaxNumber(fileName, layout, lastDraws).Recent;
+
+    // Seven or more unsorted numbers of one pool may end in a bonus drawn
+    // from the same pool; nothing in the rows tells, so the user is asked.
+    const auto k = layout.NumberFields.size();
+    if (k >= 7 && !IsBonusName(table.name(static_cast<std::size_t>(layout.NumberFields.back() - 1)))) {
+        std::vector<std::vector<std::optional<int32_t>>> columns;
+        for (std::size_t f = 0; f < table.width(); ++f)
+            columns.push_back(table.column(f));
+        const auto from = static_cast<std::size_t>(layout.NumberFields.front() - 1);
+        if (AscendingShare(columns, from, from + k) < 0.9) {
+            std::vector<int32_t> main(layout.NumberFields.begin(), layout.NumberFields.end() - 1);
+            proposal.LastFieldMayBeBonus = true;
+            proposal.Notes.push_back("Поле " + std::to_string(layout.NumberFields.back())
+                + " может быть бонусным числом из того же набора: если в лотерее " + std::to_string(k - 1)
+                + " основных чисел, укажите поля " + std::to_string(main.front()) + "-" + std::to_string(main.back())
+                + ".");
+        }
+    }
+    return proposal;
 }
 
 } // namespace Main

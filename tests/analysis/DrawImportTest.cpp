@@ -64,6 +64,8 @@ struct HistoryCase {
     std::string header;
     std::function<std::string(const Draw&, int32_t index)> row;
     TImportLayout expected;
+    // The draws written, when not RandomDraws(k, m, count) numbered from firstDrawNo.
+    std::function<std::vector<Draw>()> draws = {};
 
     friend void PrintTo(const HistoryCase& c, std::ostream* out) { *out << c.name; }
 };
@@ -145,6 +147,33 @@ const HistoryCase Histories[] = {
                 + std::to_string(1 + (i / 2) % 52) + ";" + Joined(d.numbers, ";");
         },
         { ';', 0, 0, Range(3, 7), 90, false } },
+    // The multiplier came in lately: only the 17 newest rows have its field.
+    { "trailing_field_only_in_newest_rows", 5, 69, 400, 1, true, "Draw Date,Draw,N1,N2,N3,N4,N5,Powerball,Multiplier\n",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return Two(day.month) + "/" + Two(day.day) + "/" + std::to_string(day.year) + "," + std::to_string(d.drawNo)
+                + "," + Joined(d.numbers, ",") + "," + std::to_string(1 + i % 26)
+                + (i >= 400 - 17 ? "," + std::to_string(2 + i % 3) : "");
+        },
+        { ',', 1, 2, Range(3, 7), 69, true } },
+    // The newest row was written by a newer export: a field more, an empty one.
+    { "newest_row_of_another_shape", 5, 49, 300, 1, true, "annee;date;b1;b2;b3;b4;b5;chance\n",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            return std::to_string(d.drawNo) + ";" + Two(day.day) + "/" + Two(day.month) + "/" + std::to_string(day.year)
+                + ";" + Joined(d.numbers, ";") + ";" + std::to_string(1 + i % 10) + (i == 299 ? ";;X12 345 678" : "");
+        },
+        { ';', 1, 1, Range(3, 7), 49, true } },
+    // Draw numbers coded by year, 104 a year: 2019001 .. 2019104, 2020001, ...
+    { "year_coded_draw_numbers", 6, 45, 350, 1, true, "Lotto;Draw;Numbers\n",
+        [](const Draw& d, int32_t) { return "Lotto;" + std::to_string(d.drawNo) + ";" + Joined(d.numbers, " "); },
+        { ';', 1, 2, Range(3, 8), 45, true },
+        [] {
+            auto draws = TestSupport::RandomDraws(6, 45, 350, 31);
+            for (std::size_t i = 0; i < draws.size(); ++i)
+                draws[i].drawNo = static_cast<int32_t>((2019 + i / 104) * 1000 + i % 104 + 1);
+            return draws;
+        } },
 };
 
 class ImportHistory : public ::testing::TestWithParam<HistoryCase> { };
@@ -155,7 +184,7 @@ TEST_P(ImportHistory, ProposalMatchesAndImportEqualsDrawFile)
 {
     const HistoryCase& c = GetParam();
     TempDir dir;
-    const auto draws = TestSupport::RandomDraws(c.k, c.m, c.count, 77, c.firstDrawNo);
+    const auto draws = c.draws ? c.draws() : TestSupport::RandomDraws(c.k, c.m, c.count, 77, c.firstDrawNo);
     const std::string file = Write(dir, c, draws, "\n");
 
     const TImportLayout layout = ProposeImportLayout(file);
@@ -189,6 +218,88 @@ TEST_P(ImportHistory, ProposalMatchesAndImportEqualsDrawFile)
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ImportHistory, ::testing::ValuesIn(Histories), [](const auto& info) { return info.param.name; });
+
+// A history of two games, 6 of 49 and then 6 of 37: M comes from the draws
+// that are loaded, and follows how many of them are.
+TEST(ImportProposal, MaxNumberFromTheDrawsLoaded)
+{
+    TempDir dir;
+    auto draws = TestSupport::RandomDraws(6, 49, 600, 3);
+    for (const Draw& d : TestSupport::RandomDraws(6, 37, 1200, 4))
+        draws.push_back(d);
+    std::string text = "Draw,Date,1,2,3,4,5,6\n";
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        text += std::to_string(i + 1) + "," + std::to_string(1 + i % 28) + ".02." + std::to_string(1990 + i / 100) + ","
+            + Joined(draws[i].numbers, ",") + "\n";
+    const std::string file = dir.write("two-games.csv", text);
+
+    const TImportProposal proposal = ProposeImport(file);
+    EXPECT_EQ(proposal.Layout.HeaderLines, 1);
+    EXPECT_EQ(proposal.Layout.NumberFields, Range(3, 8));
+    EXPECT_EQ(proposal.Layout.MaxNumber, 37);
+    EXPECT_EQ(ProposeMaxNumber(file, proposal.Layout, 1000).Whole, 49);
+    EXPECT_EQ(ProposeMaxNumber(file, proposal.Layout, 1300).Recent, 49);
+    EXPECT_EQ(ProposeMaxNumber(file, proposal.Layout, 1200).Recent, 37);
+    const TImportResult result = ImportDrawHistory(file, proposal.Layout);
+    EXPECT_EQ(result.Loaded, 1000);
+    EXPECT_EQ(Draws[1].DrawNo, 801);
+}
+
+// Which leading lines are a header: only those that do not read as a draw,
+// and a line of numbered columns; a bad first row is a row, not a header.
+TEST(ImportProposal, HeaderIsOnlyWhatCannotBeADraw)
+{
+    TempDir dir;
+    std::string rows;
+    for (const Draw& d : TestSupport::RandomDraws(5, 36, 60, 8))
+        rows += std::to_string(d.drawNo) + ";" + std::to_string(1 + d.drawNo % 28) + ".03.2020;"
+            + Joined(d.numbers, ";") + "\n";
+    const struct {
+        std::string name, head;
+        int32_t headerLines;
+    } cases[] = {
+        { "none", "", 0 },
+        { "names", "Тираж;Дата;Ч1;Ч2;Ч3;Ч4;Ч5\n", 1 },
+        { "title and names", "Результаты тиражей\n\nТираж;Дата;Ч1;Ч2;Ч3;Ч4;Ч5\n", 3 },
+        { "numbered columns", "Тираж;Дата;1;2;3;4;5\n", 1 },
+        { "bad first row", "Тираж;Дата;Ч1;Ч2;Ч3;Ч4;Ч5\n61;01.04.2020;1;2;x;4;5\n", 1 },
+        { "longer first row", "Тираж;Дата;Ч1;Ч2;Ч3;Ч4;Ч5\n61;01.04.2020;1;2;3;4;5;;9 000 000\n", 1 },
+    };
+    for (const auto& c : cases) {
+        const std::string file = dir.write("h.csv", c.head + rows);
+        const TImportLayout layout = ProposeImportLayout(file);
+        EXPECT_EQ(layout.HeaderLines, c.headerLines) << c.name;
+        EXPECT_EQ(layout.NumberFields, Range(3, 7)) << c.name;
+        EXPECT_EQ(ImportDrawHistory(file, layout).Rows, 60 + (c.name.find("first row") != std::string::npos)) << c.name;
+    }
+    const TImportLayout layout { ';', 0, 1, Range(3, 7), 36, false };
+    EXPECT_EQ(ImportRowProblem("61;01.04.2020;1;2;x;4;5", layout).value_or(""), "поле 5 «x» — не число");
+    EXPECT_FALSE(ImportRowProblem("61;01.04.2020;1;2;3;4;5;;9", layout));
+}
+
+// Unsorted numbers ending in a bonus of the same pool read as one more main
+// number; the proposal says so, and a bonus filled only in some rows is left out.
+TEST(ImportProposal, SamePoolBonusIsPointedOut)
+{
+    TempDir dir;
+    std::string unsorted, partly;
+    int32_t i = 0;
+    for (const Draw& d : TestSupport::RandomDraws(7, 49, 200, 12)) {
+        std::vector<int32_t> numbers = d.numbers;
+        std::rotate(numbers.begin(), numbers.begin() + i % 7, numbers.end());
+        unsorted += std::to_string(d.drawNo) + "," + Joined(numbers, ",") + "\n";
+        partly += std::to_string(d.drawNo) + "," + Joined({ numbers.begin(), numbers.end() - 1 }, ",") + ","
+            + (i % 10 == 0 ? std::string() : std::to_string(numbers.back())) + "\n";
+        ++i;
+    }
+    const TImportProposal proposal = ProposeImport(dir.write("unsorted.csv", unsorted));
+    EXPECT_EQ(proposal.Layout.NumberFields, Range(2, 8));
+    EXPECT_TRUE(proposal.LastFieldMayBeBonus);
+    ASSERT_EQ(proposal.Notes.size(), 1u);
+    EXPECT_EQ(proposal.Notes[0],
+        "Поле 8 может быть бонусным числом из того же набора: если в лотерее 6 основных чисел, укажите поля 2-7.");
+    EXPECT_EQ(ProposeImport(dir.write("partly.csv", partly)).Layout.NumberFields, Range(2, 7));
+}
 
 TEST(ImportHistoryRows, BadRowsAreSkippedWithTheirLineAndReason)
 {
