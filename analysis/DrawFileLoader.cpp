@@ -17,10 +17,14 @@ static_assert(KeptColumns >= 6 + 2 * MaxNumbersPerDraw);
 
 // The field of `width` columns from column `column` (counted from 1), cut short
 // where the line ends.
+std::string_view FieldText(std::string_view line, std::size_t column, std::size_t width)
+{
+    return column > line.size() ? std::string_view() : line.substr(column - 1, width);
+}
+
 int32_t Field(std::string_view line, std::size_t column, std::size_t width)
 {
-    const std::string_view text = column > line.size() ? std::string_view() : line.substr(column - 1, width);
-    return StrToInt(text);
+    return StrToInt(FieldText(line, column, width));
 }
 
 std::string Format(std::string_view pattern, int32_t first, int32_t second)
@@ -61,6 +65,27 @@ void LoadDrawFile(const std::string& fileName, const std::function<void()>& head
             throw ECapacityError("В файле больше 1000 тиражей");
         Draws[DrawCount + 1] = draw;
         ++DrawCount;
+    }
+}
+
+bool IsDrawFileFormat(const std::string& fileName)
+{
+    try {
+        TTextFile file(fileName);
+        std::string header = file.readLine(KeptColumns);
+        if (header.starts_with("\xEF\xBB\xBF"))
+            header.erase(0, 3);
+        const auto field = [](std::string_view line, std::size_t column, std::size_t width) {
+            return ParseInteger(FieldText(line, column, width));
+        };
+        if (!field(header, 1, 2) || !field(header, 4, 2))
+            return false;
+        if (file.eof())
+            return true;
+        const std::string line = file.readLine(KeptColumns);
+        return line.empty() || field(line, 1, 4).has_value();
+    } catch (const EInOutError&) {
+        return true;
     }
 }
 

@@ -18,4 +18,10 @@ namespace Main {
 // a field that is not an integer, ECapacityError for K above 20 or a 1001st draw.
 void LoadDrawFile(const std::string& fileName, const std::function<void()>& headerRead = {});
 
+// Whether a file begins as a draw file does: a header whose K and M convert,
+// and a second line, if there is one, whose draw number converts. A file that
+// cannot be opened counts as one, so that Open reports why. Any other file is
+// a history to import.
+bool IsDrawFileFormat(const std::string& fileName);
+
 } // namespace Main

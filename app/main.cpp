@@ -66,6 +66,6 @@ int main(int argc, char* argv[])
     // Qt has taken its own options out of the arguments by now.
     const TCommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());
     if (!commandLine.files.isEmpty())
-        windows.main.openDrawFileLater(commandLine.files.constFirst());
+        windows.main.openFileLater(commandLine.files.constFirst());
     return QApplication::exec();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QString>
+#include <QTimer>
 #include <QtGlobal>
 
 #include <unistd.h>
@@ -34,4 +37,31 @@ inline void UseOffscreenPlatform()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
+}
+
+// Answers the next file dialog as a user would: chooses `file`, or cancels
+// when it is empty. selectFile() leaves the name field alone while it has the
+// focus, so the focus is taken off it first.
+inline void AnswerNextFileDialog(const QString& file)
+{
+    QTimer::singleShot(0, [file] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            if (file.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            if (QWidget* focused = dialog->focusWidget())
+                focused->clearFocus();
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+}
+
+// What the event loop does once a command has returned to it: posted events
+// delivered, objects whose deletion was deferred deleted.
+inline void ReturnToEventLoop()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -45,12 +45,7 @@ void Invoke(TForm1& form, const char* handler)
 // The Open command with its dialog answered as soon as it is shown.
 void OpenThroughDialog(TForm1& form, const QString& file)
 {
-    QTimer::singleShot(0, [file] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectFile(file);
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
-    });
+    AnswerNextFileDialog(file);
     Invoke(form, "N2Click");
 }
 

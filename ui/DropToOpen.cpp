@@ -1,5 +1,6 @@
-// Opening a draw file by dropping it on the main window, or later from the
-// command line.
+// Every route a file takes into the program other than the file dialogs: a
+// drop on the main window, the command line, the file manager and the recent
+// files. A draw file opens as Open opens it, any other file is imported.
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
@@ -38,11 +39,19 @@ void TForm1::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Opened once the drag is over, so that an error box does not hold up the
     // application the file came from.
-    openDrawFileLater(fileName);
+    openFileLater(fileName);
 }
 
-void TForm1::openDrawFileLater(const QString& fileName)
+void TForm1::openFile(const QString& fileName)
+{
+    if (Main::IsDrawFileFormat(fileName.toStdString()))
+        openDrawFile(fileName);
+    else
+        importFile(fileName);
+}
+
+void TForm1::openFileLater(const QString& fileName)
 {
     QMetaObject::invokeMethod(
-        this, [this, fileName] { RunCommand([this, &fileName] { openDrawFile(fileName); }); }, Qt::QueuedConnection);
+        this, [this, fileName] { RunCommand([this, &fileName] { openFile(fileName); }); }, Qt::QueuedConnection);
 }

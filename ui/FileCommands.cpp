@@ -4,42 +4,33 @@
 #include "ui/CommandGuard.h"
 #include "ui/Gauge.h"
 #include "ui/LabelText.h"
+#include "ui/RecentFiles.h"
 #include "ui/StringGrid.h"
 
-#include <QFileDialog>
+#include "ui/ReusedFileDialog.h"
+
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
-#include <QTimer>
 
 // Building a file dialog takes longer than the whole analysis of a file, so
-// the next one is built while the program is idle, ready for the next Open.
+// the Open dialog is built while the program is idle after start, and kept.
 void TForm1::prepareOpenDialog()
 {
-    if (nextOpenDialog_)
+    if (openDialog_)
         return;
-    nextOpenDialog_ = new QFileDialog(this, "Открытие файла");
-    nextOpenDialog_->setOption(QFileDialog::DontUseNativeDialog);
-    nextOpenDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    openDialog_ = new TReusedFileDialog(this, "Открытие файла");
     // A typed name of a missing file goes through, to be reported by the loader.
-    nextOpenDialog_->setFileMode(QFileDialog::AnyFile);
-    nextOpenDialog_->ensurePolished();
+    openDialog_->setFileMode(QFileDialog::AnyFile);
+    openDialog_->ensurePolished();
 }
 
 void TForm1::N2Click()
 {
     RunCommand([this] {
         prepareOpenDialog();
-        QFileDialog* dialog = nextOpenDialog_;
-        nextOpenDialog_.clear();
-        // Taking a dialog down waits for its folder-reading thread: also done idle.
-        const auto disposeLater = qScopeGuard([dialog] { dialog->deleteLater(); });
-        QTimer::singleShot(0, this, &TForm1::prepareOpenDialog);
-        if (!lastFileName_.isEmpty())
-            dialog->selectFile(lastFileName_);
-        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        if (openDialog_->execWith(lastFileName_) != QDialog::Accepted || openDialog_->selectedFiles().isEmpty())
             return;
-        openDrawFile(dialog->selectedFiles().constFirst());
+        openDrawFile(openDialog_->selectedFiles().constFirst());
     });
 }
 
@@ -49,7 +40,15 @@ void TForm1::openDrawFile(const QString& fileName)
 {
     Main::DrawCount = 0;
     startNewFile(fileName);
-    Main::LoadDrawFile(fileName.toStdString(), [this] { showLotteryType(); });
+    try {
+        Main::LoadDrawFile(fileName.toStdString(), [this] { showLotteryType(); });
+    } catch (const Main::EInOutError&) {
+        throw; // never opened: not a recent file
+    } catch (...) {
+        recentFiles_->add(fileName);
+        throw;
+    }
+    recentFiles_->add(fileName);
 }
 
 void TForm1::showLotteryType()

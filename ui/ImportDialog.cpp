@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -42,10 +43,13 @@ const struct {
 
 } // namespace
 
-TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout& proposed, QWidget* parent)
+TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout& proposed, const QStringList& notes,
+    bool maxNumberTyped, QWidget* parent)
     : QDialog(parent)
     , fileName_(fileName)
     , head_(Main::ReadHistoryHead(fileName.toStdString(), PreviewLines))
+    , maxNumberTyped_(maxNumberTyped)
+    , notes_(notes)
 {
     setObjectName("ImportDialog");
     setWindowTitle("Импорт истории тиражей — " + QFileInfo(fileName).fileName());
@@ -117,7 +121,10 @@ TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout&
     connect(headerLinesBox_, &QSpinBox::valueChanged, this, &TImportDialog::refreshLater);
     connect(drawNoBox_, &QComboBox::currentIndexChanged, this, &TImportDialog::refreshLater);
     connect(numberFieldsEdit_, &QLineEdit::textChanged, this, &TImportDialog::refreshLater);
-    connect(maxNumberBox_, &QSpinBox::valueChanged, this, &TImportDialog::refreshLater);
+    connect(maxNumberBox_, &QSpinBox::valueChanged, this, [this] {
+        maxNumberTyped_ = true;
+        refreshLater();
+    });
     connect(newestFirstBox_, &QCheckBox::toggled, this, &TImportDialog::refreshLater);
     connect(lastDrawsBox_, &QSpinBox::valueChanged, this, &TImportDialog::refreshLater);
     refresh();
@@ -205,9 +212,55 @@ void TImportDialog::refreshLater()
 
 void TImportDialog::refresh()
 {
+    followMaxNumber();
     const Main::TImportLayout current = layout();
     fillPreview(current);
     summary_->setPlainText(summaryText(current));
+}
+
+// M from the draws that would be loaded, unless the user has typed one.
+void TImportDialog::followMaxNumber()
+{
+    olderMax_ = 0;
+    const Main::TImportLayout current = layout();
+    if (current.NumberFields.empty())
+        return;
+    Main::TMaxNumberProposal proposal;
+    try {
+        proposal = Main::ProposeMaxNumber(fileName_.toStdString(), current, lastDraws());
+    } catch (const std::exception&) {
+        return; // the summary says why the file cannot be read
+    }
+    if (!maxNumberTyped_ && proposal.Recent >= 2) {
+        const QSignalBlocker blocker(maxNumberBox_);
+        maxNumberBox_->setValue(proposal.Recent);
+    }
+    if (proposal.Whole > proposal.Recent && proposal.Whole > maxNumberBox_->value())
+        olderMax_ = proposal.Whole;
+}
+
+// What the header lines are and why each is not a draw.
+QString TImportDialog::headerText(const Main::TImportLayout& layout) const
+{
+    QString text;
+    const int shown = std::min<int>(layout.HeaderLines, static_cast<int>(head_.size()));
+    for (int i = 0; i < shown; ++i) {
+        const std::string& line = head_[static_cast<std::size_t>(i)];
+        if (line.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        const auto problem = Main::ImportRowProblem(line, layout);
+        const QString quoted = "«" + QString::fromStdString(line).left(40) + (line.size() > 40 ? "…" : "") + "»";
+        text += problem ? QString("Заголовок, строка %1 %2: не тираж (%3).\n")
+                              .arg(i + 1)
+                              .arg(quoted, QString::fromStdString(*problem))
+                        : QString("Строка %1 %2 читается как тираж, но пропущена как заголовок: "
+                                  "если это тираж, уменьшите «Строк заголовка».\n")
+                              .arg(i + 1)
+                              .arg(quoted);
+    }
+    if (layout.HeaderLines > shown)
+        text += QString("Строки с %1 по %2 пропущены как заголовок.\n").arg(shown + 1).arg(layout.HeaderLines);
+    return text;
 }
 
 void TImportDialog::fillPreview(const Main::TImportLayout& layout)
@@ -266,7 +319,15 @@ QString TImportDialog::summaryText(const Main::TImportLayout& layout)
     }
     loadButton_->setEnabled(true);
     const Main::TImportResult& result = history.Result;
-    QString text = QString("Лотерея: %1 из %2.\n").arg(layout.NumberFields.size()).arg(layout.MaxNumber);
+    QString text;
+    for (const QString& note : notes_)
+        text += note + "\n";
+    text += headerText(layout);
+    text += QString("Лотерея: %1 из %2.\n").arg(layout.NumberFields.size()).arg(layout.MaxNumber);
+    if (olderMax_ > layout.MaxNumber)
+        text += QString("В старых тиражах встречаются числа до %1: такие строки пропущены; "
+                        "чтобы загрузить их, увеличьте M.\n")
+                    .arg(olderMax_);
     text += QString("Строк с тиражами: %1.\n").arg(result.Rows);
     text += QString("Будет загружено тиражей: %1, с № %2 по № %3.\n")
                 .arg(result.Loaded)

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -24,10 +25,15 @@ class TImportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TImportDialog(const QString& fileName, const Main::TImportLayout& proposed, QWidget* parent = nullptr);
+    // `notes`: what the proposal was unsure of, shown above the summary.
+    // Until M is typed (`maxNumberTyped`), it follows the draws to load: the
+    // largest number among them.
+    TImportDialog(const QString& fileName, const Main::TImportLayout& proposed, const QStringList& notes = {},
+        bool maxNumberTyped = false, QWidget* parent = nullptr);
 
     Main::TImportLayout layout() const;
     int32_t lastDraws() const;
+    bool maxNumberTyped() const { return maxNumberTyped_; }
 
     // "3-8", "3, 5, 7-9": the fields named, in order; empty when the text is
     // not of that form.
@@ -40,11 +46,16 @@ private:
     void refresh();
     void fillPreview(const Main::TImportLayout& layout);
     QString summaryText(const Main::TImportLayout& layout);
+    QString headerText(const Main::TImportLayout& layout) const;
+    void followMaxNumber();
 
     QString fileName_;
     std::vector<std::string> head_;
     int fieldCount_ = 0;
     bool refreshPending_ = false;
+    bool maxNumberTyped_ = false;
+    int32_t olderMax_ = 0; // the largest number of the whole file, when above M
+    QStringList notes_;
 
     QComboBox* delimiterBox_;
     QSpinBox* headerLinesBox_;

@@ -7,7 +7,6 @@
 #include <QString>
 
 class QAction;
-class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -15,6 +14,8 @@ class QPushButton;
 class TFairnessReport;
 class TGauge;
 class TPairMap;
+class TReusedFileDialog;
+class TRecentFiles;
 class TStringGrid;
 
 // The main window: the menu, the commands, the pair list, the central
@@ -29,9 +30,16 @@ public:
     // Opens a draw file as the Open command does once its dialog is answered.
     void openDrawFile(const QString& fileName);
 
-    // Opens a draw file once the event loop is running, as a dropped file or
-    // one named on the command line is opened.
-    void openDrawFileLater(const QString& fileName);
+    // Opens any file as a user hands it over (named on the command line,
+    // from the file manager, dropped, from "Недавние файлы"): a draw file as
+    // Open does, any other file through the import dialog.
+    void openFile(const QString& fileName);
+    // The same once the event loop is running.
+    void openFileLater(const QString& fileName);
+
+    // Proposes how to read a delimited history (a layout remembered for files
+    // of its shape first), shows the import dialog and imports what it says.
+    void importFile(const QString& fileName);
 
     // Imports a delimited history as "Импорт…" does once its dialogs are
     // answered; on failure nothing changes.
@@ -88,7 +96,9 @@ private:
 
     bool fileLoaded_ = false;
     QString lastFileName_;
-    QPointer<QFileDialog> nextOpenDialog_;
+    QPointer<TReusedFileDialog> openDialog_;
+    QPointer<TReusedFileDialog> importFileDialog_;
+    TRecentFiles* recentFiles_ = nullptr;
     QPointer<TPairMap> pairMap_;
     QPointer<TFairnessReport> fairnessReport_;
 
@@ -128,6 +138,7 @@ private:
     QAction* N5;
     QAction* N6;
     QAction* ImportAction;
+    QMenu* RecentFilesMenu;
     QMenu* AnalysisMenu;
     QAction* PairMapAction;
     QAction* FairnessAction;

@@ -1,9 +1,11 @@
 // The main window's controls, menu and focus order, as the window is designed.
 #include "ui/Main.h"
 
+#include "ui/CommandGuard.h"
 #include "ui/Controls.h"
 #include "ui/Gauge.h"
 #include "ui/LabelText.h"
+#include "ui/RecentFiles.h"
 #include "ui/ScreenPlacement.h"
 #include "ui/StringGrid.h"
 
@@ -136,6 +138,10 @@ void TForm1::createMenu()
     N2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ImportAction = N1->addAction("Импорт…", this, &TForm1::ImportClick);
     ImportAction->setObjectName("ImportAction");
+    RecentFilesMenu = N1->addMenu("Недавние файлы");
+    RecentFilesMenu->setObjectName("RecentFilesMenu");
+    recentFiles_ = new TRecentFiles(
+        RecentFilesMenu, [this](const QString& fileName) { RunCommand([this, &fileName] { openFile(fileName); }); });
     N3 = N1->addAction("Выход", this, &TForm1::N3Click);
     N3->setObjectName("N3");
     N3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -60,7 +60,7 @@ private slots:
     // A file named at start opens as a dropped one does, once the loop runs.
     void fileOpenedAtStart()
     {
-        windows->main.openDrawFileLater(Examples + "/5-36.txt");
+        windows->main.openFileLater(Examples + "/5-36.txt");
         auto* label = windows->main.findChild<QLabel*>("Label5");
         QCOMPARE(label->text(), QString("Лотерея типа:"));
         QTRY_COMPARE(label->text(), QString("Лотерея типа: 5 из 36"));

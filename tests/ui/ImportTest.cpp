@@ -2,16 +2,22 @@
 
 #include "analysis/Analysis.h"
 #include "ui/Main.h"
+#include "ui/ProgramSettings.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -20,6 +26,7 @@ class ImportTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
+    QTemporaryDir settingsDir;
     QString label(const char* name) { return widget<QLabel>(name)->text(); }
     QStringList centralTable()
     {
@@ -64,8 +71,60 @@ private:
         return QString::fromStdString(dir->write("history.csv", text));
     }
 
+    // A 6 of 49 history, oldest first, whose rows end in a bonus from the same
+    // pool: the proposal takes seven numbers.
+    QString bonusHistory(const char* name, uint32_t seed)
+    {
+        std::string text;
+        for (const auto& d : TestSupport::RandomDraws(7, 49, 80, seed)) {
+            std::vector<int32_t> n = d.numbers;
+            std::rotate(n.begin(), n.begin() + d.drawNo % 7, n.end());
+            text += std::to_string(d.drawNo);
+            for (int32_t x : n)
+                text += "," + std::to_string(x);
+            text += "\n";
+        }
+        return file(name, text);
+    }
+    QString summaryOf(QDialog* d)
+    {
+        QCoreApplication::processEvents();
+        return d->findChild<QPlainTextEdit*>("ImportSummary")->toPlainText();
+    }
+    // Answers the import dialog that a route other than "Импорт…" opens.
+    void answerImport(const std::function<void()>& route, const std::function<void(QDialog*)>& answer)
+    {
+        ModalAnswer<QDialog> dialog([&answer](QDialog* d) {
+            if (d->objectName() == "ImportDialog")
+                answer(d);
+            if (d->isVisible())
+                d->reject();
+        });
+        route();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.answered(), 3000);
+    }
+    static void load(QDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("LoadButton"), Qt::LeftButton); }
+    static void typeInto(QWidget* box, const QString& text)
+    {
+        if (auto* edit = qobject_cast<QLineEdit*>(box))
+            edit->selectAll();
+        else
+            box->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(box, text);
+        QCoreApplication::processEvents();
+    }
+
 private slots:
-    void init() { setUp(); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    }
+    void init()
+    {
+        TProgramSettings().clear();
+        setUp();
+    }
     void cleanup() { tearDown(); }
 
     // "Загрузить" without changing anything gives the same pairs and
@@ -138,19 +197,108 @@ QCOMPARE(Main::Draws[1].DrawNo, 101);
         });
         }
 
-        void unreadableFileChangesNothing()
+        // A history handed over on the command line, from the file manager or by
+        // a drop goes through the import dialog; a draw file opens as Open does.
+        void everyRouteLeadsIn()
         {
-            const int32_t drawsBefore = Main::DrawCount;
-            MessageBoxAnswer box;
-            FileDialogAnswer file(QString::fromStdString(dir->write("binary.csv", std::string("1,2\n\0\0", 6))));
-            widget<QAction>("ImportAction")->trigger();
-            QVERIFY(box.seen.shown);
-            QCOMPARE(box.seen.text, QString("Файл не похож на историю тиражей: в строке 2 двоичные данные."));
-            QCOMPARE(Main::DrawCount, drawsBefore);
-            QCOMPARE(label("Label5"), QString("Лотерея типа:"));
-        }
-        }
-        ;
+            const QString csv = history(TestSupport::RandomDraws(6, 49, 50, 3));
+            answerImport([&] { form->openFileLater(csv); }, load);
+            QTRY_COMPARE(label("Label5"), QString("Лотерея типа: 6 из 49"));
+            QCOMPARE(Main::DrawCount, 50);
 
-        QTEST_MAIN(ImportTest)
+            const QString dropped = bonusHistory("dropped.csv", 4);
+            answerImport(
+                [&] {
+                    QMimeData data;
+                    data.setUrls({ QUrl::fromLocalFile(dropped) });
+                    const QPoint at = form->rect().center();
+                    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                    QCoreApplication::sendEvent(form.get(), &enter);
+                    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                    QCoreApplication::sendEvent(form.get(), &drop);
+                    QVERIFY(drop.isAccepted());
+                },
+                load);
+            QTRY_COMPARE(label("Label5"), QString("Лотерея типа: 7 из 49"));
+
+            MessageBoxAnswer box;
+            form->openFileLater(QStringLiteral(VELDORAN_EXAMPLES_DIR) + "/5-36.txt");
+            QTRY_COMPARE(label("Label5"), QString("Лотерея типа: 5 из 36"));
+            QVERIFY(!box.seen.shown);
+            form->openFileLater(file("bad.txt", "06/49\n0001  010203040506\n\n"));
+            QTRY_VERIFY(box.seen.shown);
+            QCOMPARE(box.seen.text, QString("'' is not a valid integer value."));
+
+            // Newest first, each once, the last five.
+            auto* recent = widget<QMenu>("RecentFilesMenu");
+            QCOMPARE(recent->actions().size(), 4);
+            QCOMPARE(recent->actions()[1]->text(), QString("&2 5-36.txt"));
+            answerImport([&] { recent->actions()[3]->trigger(); }, load);
+            QCOMPARE(Main::DrawCount, 50);
+            QCOMPARE(recent->actions()[0]->text(), QString("&1 history.csv"));
+        }
+
+        // A correction is proposed again for the next file of the same shape.
+        void correctionsAreRemembered()
+        {
+            import(bonusHistory("first.csv", 5), [this](QDialog* d) {
+                QVERIFY2(summaryOf(d).contains("Поле 8 может быть бонусным"), qPrintable(summaryOf(d)));
+            typeInto(d->findChild<QLineEdit*>("NumberFieldsEdit"), "2-7");
+            load(d);
+        });
+        QCOMPARE(label("Label5"), QString("Лотерея типа: 6 из 49"));
+        QString fields;
+            import(bonusHistory("second.csv", 6), [&fields](QDialog* d) {
+                fields = d->findChild<QLineEdit*>("NumberFieldsEdit")->text();
+            load(d);
+            });
+            QCOMPARE(fields, QString("2-7"));
+            QCOMPARE(label("Label5"), QString("Лотерея типа: 6 из 49"));
+            }
+
+            // M follows the draws to load until the user types one; older rows
+            // with a larger pool are pointed out.
+            void maxNumberFollowsTheDrawsToLoad()
+            {
+                std::string text = "Draw;1;2;3;4;5;6\n";
+                int32_t no = 0;
+                for (const auto& [m, count] : { std::pair { 49, 300 }, { 37, 200 } })
+                    for (const auto& d : TestSupport::RandomDraws(6, m, count, 9)) {
+                        text += std::to_string(++no);
+                        for (int32_t n : d.numbers)
+                            text += ";" + std::to_string(n);
+                        text += "\n";
+                    }
+            import(file("two-games.csv", text), [this](QDialog* d) {
+                auto* m = d->findChild<QSpinBox*>("MaxNumberBox");
+            auto* last = d->findChild<QSpinBox*>("LastDrawsToLoadBox");
+            typeInto(last, "200");
+            QCOMPARE(m->value(), 37);
+            QVERIFY2(summaryOf(d).contains("В старых тиражах встречаются числа до 49"), qPrintable(summaryOf(d)));
+            QVERIFY2(
+                summaryOf(d).contains("Заголовок, строка 1 «Draw;1;2;3;4;5;6»: не тираж"), qPrintable(summaryOf(d)));
+            typeInto(last, "400");
+            QCOMPARE(m->value(), 49);
+            typeInto(m, "45");
+            typeInto(last, "150");
+            QCOMPARE(m->value(), 45);
+            d->reject();
+            });
+            }
+
+            void unreadableFileChangesNothing()
+            {
+                const int32_t drawsBefore = Main::DrawCount;
+                MessageBoxAnswer box;
+                FileDialogAnswer file(QString::fromStdString(dir->write("binary.csv", std::string("1,2\n\0\0", 6))));
+                widget<QAction>("ImportAction")->trigger();
+                QVERIFY(box.seen.shown);
+                QCOMPARE(box.seen.text, QString("Файл не похож на историю тиражей: в строке 2 двоичные данные."));
+                QCOMPARE(Main::DrawCount, drawsBefore);
+                QCOMPARE(label("Label5"), QString("Лотерея типа:"));
+            }
+            }
+            ;
+
+            QTEST_MAIN(ImportTest)
 #include "ImportTest.moc"

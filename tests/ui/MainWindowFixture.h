@@ -64,7 +64,7 @@ protected:
     {
         MessageBoxAnswer box;
         open(fileName);
-        QVERIFY(!box.seen.shown);
+        QVERIFY2(!box.seen.shown, qPrintable(box.seen.text));
         click("Button1");
         click("Button2");
     }

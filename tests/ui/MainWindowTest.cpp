@@ -447,6 +447,15 @@ private slots:
         FileDialogAnswer again { QString() };
         press("N2Click");
         QCOMPARE(again.offered, first);
+
+        // One dialog for each command, shown again: none is made and left.
+        for (const char* action : { "N2", "ImportAction", "N2", "ImportAction" }) {
+            FileDialogAnswer cancel { QString() };
+            trigger(action);
+            QVERIFY(cancel.answered());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(form->findChildren<QFileDialog*>().size(), 2);
     }
 
     void loadFailures_data()

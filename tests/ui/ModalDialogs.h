@@ -89,6 +89,10 @@ public:
                 dialog->reject();
                 return;
             }
+            // selectFile() leaves the name field alone while it has the focus,
+            // which it takes when the dialog is activated, sooner or later.
+            if (QWidget* focused = dialog->focusWidget())
+                focused->clearFocus();
             dialog->selectFile(fileName);
             QMetaObject::invokeMethod(dialog, "accept");
         })
