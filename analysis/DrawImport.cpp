@@ -142,9 +142,19 @@ std::optional<std::string> ImportRowProblem(std::string_view line, const TImport
     return ReadRow(SplitImportLine(line, layout.Delimiter), layout, draw);
 }
 
-std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, std::vector<int32_t>* origins)
-{
+namespace {
+
+// The buffers of one line's splitting, kept from line to line so that a long
+// history is split without allocating for each line.
+struct TSplitBuffers {
     std::vector<std::string> raw;
+    std::vector<std::string> fields;
+};
+
+void SplitInto(std::string_view line, char delimiter, TSplitBuffers& buffers, std::vector<int32_t>* origins)
+{
+    std::vector<std::string>& raw = buffers.raw;
+    std::size_t count = 0;
     const bool blanks = delimiter == ' ';
     std::size_t pos = 0;
     for (;;) {
@@ -154,7 +164,10 @@ std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, 
             if (pos == line.size())
                 break;
         }
-        std::string field;
+        if (raw.size() == count)
+            raw.emplace_back();
+        std::string& field = raw[count++];
+        field.clear();
         bool quoted = false;
         bool wasQuoted = false;
         std::size_t quotedEnd = 0; // the quoted text's length; what follows it is trimmed
@@ -175,7 +188,13 @@ std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, 
             } else if (c == delimiter || (blanks && IsBlank(c))) {
                 break;
             } else {
-                field.push_back(c);
+                // The plain run up to the next delimiter or quote, at once.
+                std::size_t stop = pos + 1;
+                while (stop < line.size() && line[stop] != delimiter && line[stop] != '"'
+                    && !(blanks && IsBlank(line[stop])))
+                    ++stop;
+                field.append(line.substr(pos, stop - pos));
+                pos = stop - 1;
             }
         }
         // Blanks around the field go; a quoted field keeps its own.
@@ -188,27 +207,41 @@ std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, 
         while (begin < field.size() && IsBlank(field[begin]))
             ++begin;
         field.erase(keep, begin - keep);
-        raw.push_back(std::move(field));
         if (pos >= line.size())
             break;
         ++pos; // past the delimiter
     }
 
-    std::vector<std::string> fields;
-    fields.reserve(raw.size());
+    std::vector<std::string>& fields = buffers.fields;
+    std::size_t out = 0;
+    const auto put = [&fields, &out](std::string_view text) {
+        if (fields.size() == out)
+            fields.emplace_back();
+        fields[out++].assign(text);
+    };
     if (origins)
         origins->clear();
-    for (std::size_t i = 0; i < raw.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         if (raw[i].find_first_of(" \t") == std::string::npos)
-            fields.push_back(std::move(raw[i]));
+            put(raw[i]);
         else if (const auto words = NumberWords(raw[i]); !words.empty())
-            fields.insert(fields.end(), words.begin(), words.end());
+            for (std::string_view word : words)
+                put(word);
         else
-            fields.push_back(std::move(raw[i]));
+            put(raw[i]);
         if (origins)
-            origins->resize(fields.size(), static_cast<int32_t>(i + 1));
+            origins->resize(out, static_cast<int32_t>(i + 1));
     }
-    return fields;
+    fields.resize(out);
+}
+
+} // namespace
+
+std::vector<std::string> SplitImportLine(std::string_view line, char delimiter, std::vector<int32_t>* origins)
+{
+    TSplitBuffers buffers;
+    SplitInto(line, delimiter, buffers, origins);
+    return std::move(buffers.fields);
 }
 
 std::vector<std::string> ReadHistoryHead(const std::string& fileName, int32_t count)
@@ -229,12 +262,14 @@ TImportResult ScanDrawHistory(const std::string& fileName, const TImportLayout& 
     THistoryText text(fileName);
     TImportResult result;
     std::string line;
+    TSplitBuffers buffers;
     while (text.next(line)) {
         if (text.lineNo() <= layout.HeaderLines || IsBlankLine(line))
             continue;
         ++result.Rows;
         TDrawRecord draw;
-        if (auto problem = ReadRow(SplitImportLine(line, layout.Delimiter), layout, draw))
+        SplitInto(line, layout.Delimiter, buffers, nullptr);
+        if (auto problem = ReadRow(buffers.fields, layout, draw))
             result.Skipped.push_back({ text.lineNo(), std::move(*problem) });
         else
             goodRow(result.Rows, draw);
