@@ -7,6 +7,7 @@
 #include "analysis/DrawImport.h"
 #include "analysis/Errors.h"
 #include "analysis/Fairness.h"
+#include "analysis/Groups.h"
 #include "analysis/PairStatistics.h"
 #include "analysis/PairTable.h"
 #include "analysis/Rankings.h"
