@@ -1,9 +1,11 @@
-// The main window's "Анализ" menu: the pair map and the fairness check, each
-// a window of its own that stays open beside the main window.
+// The main window's "Анализ" menu: the pair map, the fairness check and the
+// table of numbers, pairs and triples, each a window of its own that stays
+// open beside the main window.
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
 #include "ui/FairnessReport.h"
+#include "ui/GroupTableWindow.h"
 #include "ui/PairMap.h"
 #include "ui/StringGrid.h"
 
@@ -15,10 +17,16 @@ void TForm1::setAnalysisEnabled(bool enabled)
 {
     PairMapAction->setEnabled(enabled);
     FairnessAction->setEnabled(enabled);
+    GroupsAction->setEnabled(enabled);
     if (pairMap_) {
         pairMap_->setEnabled(enabled);
         if (enabled)
             pairMap_->refresh();
+    }
+    if (groupTable_) {
+        groupTable_->setEnabled(enabled);
+        if (enabled)
+            groupTable_->refresh();
     }
 }
 
@@ -48,6 +56,22 @@ void TForm1::FairnessClick()
         fairnessReport_->show();
         fairnessReport_->raise();
         fairnessReport_->start();
+    });
+}
+
+void TForm1::GroupsClick()
+{
+    RunCommand([this] {
+        if (!GroupsAction->isEnabled())
+            return;
+        if (!groupTable_) {
+            groupTable_ = new TGroupTableWindow(this);
+            connect(groupTable_, &TGroupTableWindow::pairActivated, this, &TForm1::selectPairRow);
+            groupTable_->refresh();
+        }
+        groupTable_->show();
+        groupTable_->raise();
+        groupTable_->activateWindow();
     });
 }
 

@@ -13,6 +13,7 @@ class QMenu;
 class QPushButton;
 class TFairnessReport;
 class TGauge;
+class TGroupTableWindow;
 class TPairMap;
 class TReusedFileDialog;
 class TRecentFiles;
@@ -58,6 +59,7 @@ public slots:
     void ImportClick(); // Файл → Импорт…
     void PairMapClick(); // Анализ → Карта пар
     void FairnessClick(); // Анализ → Проверка случайности
+    void GroupsClick(); // Анализ → Числа, пары, тройки
 
 protected:
     // One local file dropped on the window is opened as if chosen in the dialog.
@@ -101,6 +103,7 @@ private:
     TRecentFiles* recentFiles_ = nullptr;
     QPointer<TPairMap> pairMap_;
     QPointer<TFairnessReport> fairnessReport_;
+    QPointer<TGroupTableWindow> groupTable_;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -142,6 +145,7 @@ private:
     QMenu* AnalysisMenu;
     QAction* PairMapAction;
     QAction* FairnessAction;
+    QAction* GroupsAction;
 
     TSortToggle hitsToggle_ {};
     TSortToggle lastDrawToggle_ {};

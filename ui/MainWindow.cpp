@@ -151,6 +151,8 @@ void TForm1::createMenu()
     PairMapAction->setObjectName("PairMapAction");
     FairnessAction = AnalysisMenu->addAction("Проверка случайности", this, &TForm1::FairnessClick);
     FairnessAction->setObjectName("FairnessAction");
+    GroupsAction = AnalysisMenu->addAction("Числа, пары, тройки", this, &TForm1::GroupsClick);
+    GroupsAction->setObjectName("GroupsAction");
     setAnalysisEnabled(false);
     N4 = bar->addMenu("Помощь");
     N4->setObjectName("N4");
