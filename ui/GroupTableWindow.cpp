@@ -54,8 +54,7 @@ TGroupTableWindow::TGroupTableWindow(QWidget* parent)
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->horizontalHeader()->setStretchLastSection(true);
-    view_->setColumnWidth(TGroupTableModel::Numbers, 110);
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(sizeBox_);
