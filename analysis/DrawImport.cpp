@@ -257,6 +257,15 @@ std::vector<std::string> ReadHistoryHead(const std::string& fileName, int32_t co
 TImportResult ScanDrawHistory(const std::string& fileName, const TImportLayout& layout,
     const std::function<void(int32_t row, const TDrawRecord& draw)>& goodRow)
 {
+    return ScanDrawHistoryWhile(fileName, layout, [&goodRow](int32_t row, const TDrawRecord& draw) {
+        goodRow(row, draw);
+        return true;
+    });
+}
+
+TImportResult ScanDrawHistoryWhile(const std::string& fileName, const TImportLayout& layout,
+    const std::function<bool(int32_t row, const TDrawRecord& draw)>& goodRow)
+{
     if (layout.NumberFields.empty() || layout.NumberFields.size() > MaxNumbersPerDraw)
         throw EAnalysisError("В тираже должно быть от 1 до 20 чисел");
     THistoryText text(fileName);
@@ -271,8 +280,8 @@ TImportResult ScanDrawHistory(const std::string& fileName, const TImportLayout& 
         SplitInto(line, layout.Delimiter, buffers, nullptr);
         if (auto problem = ReadRow(buffers.fields, layout, draw))
             result.Skipped.push_back({ text.lineNo(), std::move(*problem) });
-        else
-            goodRow(result.Rows, draw);
+        else if (!goodRow(result.Rows, draw))
+            break;
     }
     return result;
 }

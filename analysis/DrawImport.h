@@ -89,6 +89,10 @@ TImportedHistory ReadDrawHistory(const std::string& fileName, const TImportLayou
 TImportResult ScanDrawHistory(const std::string& fileName, const TImportLayout& layout,
     const std::function<void(int32_t row, const TDrawRecord& draw)>& goodRow);
 
+// ScanDrawHistory that stops reading as soon as goodRow returns false.
+TImportResult ScanDrawHistoryWhile(const std::string& fileName, const TImportLayout& layout,
+    const std::function<bool(int32_t row, const TDrawRecord& draw)>& goodRow);
+
 // One line cut into fields as TImportLayout describes. With `origins`, the
 // field of the line as cut at the delimiters (1-based) that each field came
 // from, so that a header's names can be matched with the fields.

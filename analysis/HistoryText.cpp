@@ -16,7 +16,7 @@ bool THistoryText::next(std::string& line)
 {
     if (file_.eof())
         return false;
-    line = file_.readLine(MaxLineLength);
+    file_.readLine(line, MaxLineLength);
     ++lineNo_;
     if (lineNo_ == 1 && line.starts_with("\xEF\xBB\xBF"))
         line.erase(0, 3);

@@ -380,7 +380,11 @@ void DropPartlyFilled(const TSampleTable& table, std::vector<int32_t>& fields)
 
 } // namespace
 
-TMaxNumberProposal ProposeMaxNumber(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws)
+namespace {
+
+// M for a layout; without `whole`, a newest-first file is read only as far as
+// its most recent rows go, and Whole is left 0.
+TMaxNumberProposal MaxNumbers(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws, bool whole)
 {
     TMaxNumberProposal proposal;
     if (layout.NumberFields.empty())
@@ -394,25 +398,33 @@ TMaxNumberProposal ProposeMaxNumber(const std::string& fileName, const TImportLa
     // The most recent `window` rows' numbers; in an oldest-first file the
     // oldest kept row is dropped as each new one comes.
     std::deque<std::array<uint8_t, MaxNumbersPerDraw>> recent;
-    std::array<int32_t, 100> whole {};
-    ScanDrawHistory(fileName, widest, [&](int32_t, const TDrawRecord& draw) {
+    std::array<int32_t, 100> all {};
+    ScanDrawHistoryWhile(fileName, widest, [&](int32_t, const TDrawRecord& draw) {
         std::array<uint8_t, MaxNumbersPerDraw> numbers {};
         for (std::size_t n = 0; n < k; ++n) {
             numbers[n] = static_cast<uint8_t>(draw.Numbers[static_cast<int32_t>(n + 1)]);
-            ++whole[numbers[n]];
+            ++all[numbers[n]];
         }
         if (!layout.NewestFirst || recent.size() < window)
             recent.push_back(numbers);
         if (recent.size() > window)
             recent.pop_front();
+        return whole || !layout.NewestFirst || recent.size() < window;
     });
     std::array<int32_t, 100> seen {};
     for (const auto& numbers : recent)
         for (std::size_t n = 0; n < k; ++n)
             ++seen[numbers[n]];
     proposal.Recent = Largest(seen);
-    proposal.Whole = Largest(whole);
+    proposal.Whole = whole ? Largest(all) : 0;
     return proposal;
+}
+
+} // namespace
+
+TMaxNumberProposal ProposeMaxNumber(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws)
+{
+    return MaxNumbers(fileName, layout, lastDraws, true);
 }
 
 TImportLayout ProposeImportLayout(const std::string& fileName)
@@ -459,7 +471,7 @@ TImportProposal ProposeImport(const std::string& fileName, int32_t lastDraws)
     layout.NewestFirst = ProposeNewestFirst(table, trends, layout.DrawNoField);
     layout.MaxNumber = 99;
     layout.HeaderLines = table.headerLines(layout);
-    layout.MaxNumber = ProposeMaxNumber(fileName, layout, lastDraws).Recent;
+    layout.MaxNumber = MaxNumbers(fileName, layout, lastDraws, false).Recent;
 
     // Seven or more unsorted numbers of one pool may end in a bonus drawn
     // from the same pool; nothing in the rows tells, so the user is asked.

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace Main {
@@ -97,11 +98,30 @@ bool TTextFile::eof()
 std::string TTextFile::readLine(std::size_t keep)
 {
     std::string line;
+    readLine(line, keep);
+    return line;
+}
+
+void TTextFile::readLine(std::string& line, std::size_t keep)
+{
+    line.clear();
     if (eof())
-        return line;
+        return;
     for (;;) {
+        if (peek() == EndOfData)
+            break;
+        // The run of ordinary characters in the buffer, taken at once.
+        std::size_t stop = pos_;
+        while (stop < end_ && buffer_[stop] != '\n' && buffer_[stop] != '\r' && buffer_[stop] != CtrlZ)
+            ++stop;
+        if (stop > pos_) {
+            if (line.size() < keep)
+                line.append(buffer_.data() + pos_, std::min(stop - pos_, keep - line.size()));
+            pos_ = stop;
+            continue;
+        }
         const int c = get();
-        if (c == EndOfData || c == '\n')
+        if (c == '\n')
             break;
         if (c == '\r') {
             if (peek() == '\n') {
@@ -110,14 +130,10 @@ std::string TTextFile::readLine(std::size_t keep)
             }
             continue;
         }
-        if (c == CtrlZ) {
-            for (int skipped = get(); skipped != EndOfData && skipped != '\n'; skipped = get()) { }
-            break;
-        }
-        if (line.size() < keep)
-            line.push_back(static_cast<char>(c));
+        // A Ctrl-Z ends the line; the rest of it is skipped.
+        for (int skipped = get(); skipped != EndOfData && skipped != '\n'; skipped = get()) { }
+        break;
     }
-    return line;
 }
 
 } // namespace Main

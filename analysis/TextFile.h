@@ -25,6 +25,8 @@ public:
     // and skipped, so lines may be of any length. At the end of the file the
     // line is empty.
     std::string readLine(std::size_t keep);
+    // The same into `line`, whose storage is reused from line to line.
+    void readLine(std::string& line, std::size_t keep);
 
 private:
     static constexpr int CtrlZ = 26;
