@@ -31,12 +31,13 @@ format-check: deps
 # Benchmarks in an optimised build of their own.
 bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench feature_bench pair_map_bench startup_bench
+	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench feature_bench pair_map_bench report_bench startup_bench
 	./build-release/bench/analysis_bench
 	./build-release/bench/window_bench
 	./build-release/bench/feature_bench
 	QT_SCALE_FACTOR=1 ./build-release/bench/pair_map_bench
 	QT_SCALE_FACTOR=2 ./build-release/bench/pair_map_bench
+	./build-release/bench/report_bench
 	./build-release/bench/memory_bench
 	./build-release/bench/startup_bench
 

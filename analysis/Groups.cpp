@@ -20,6 +20,13 @@ class TGroupIndex {
 public:
     TGroupIndex(int32_t size, int32_t m, std::vector<TGroupStat>& groups)
     {
+        const auto c = [m](int64_t s) {
+            int64_t value = 1;
+            for (int64_t i = 0; i < s; ++i)
+                value = value * (m - i) / (i + 1);
+            return value;
+        };
+        groups.reserve(static_cast<std::size_t>(std::max<int64_t>(c(size), 0)));
         for (int32_t a = 1; a <= m; ++a) {
             if (size == 1)
                 groups.push_back({ { a, 0, 0 } });

@@ -61,6 +61,13 @@ void Fairness(benchmark::State& state, const std::string& file)
         benchmark::DoNotOptimize(AssessFairness(2000, 20031));
 }
 
+void Groups(benchmark::State& state, const std::string& file, int32_t size)
+{
+    Load(file);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountGroups(size, DrawCount));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -88,6 +95,12 @@ int main(int argc, char** argv)
             ->Iterations(1)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
+        for (int32_t size : { 2, 3 })
+            benchmark::RegisterBenchmark(
+                ("Groups/size " + std::to_string(size) + ", all draws/" + lottery.name()).c_str(), Groups, file, size)
+                ->Unit(benchmark::kMillisecond)
+                ->Repetitions(7)
+                ->ReportAggregatesOnly(true);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
