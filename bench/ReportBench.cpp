@@ -90,8 +90,9 @@ int main(int argc, char** argv)
         return Painted(groups, [&] { number->setValue(0); });
     });
     Report("triples: sort by a column (header click order)", [&] {
-        return Painted(
-            groups, [&] { header->setSortIndicator(1 + n++ % 5, n % 2 ? Qt::AscendingOrder : Qt::DescendingOrder); });
+        const int column = 1 + n++ % 5;
+        const Qt::SortOrder order = n % 2 ? Qt::AscendingOrder : Qt::DescendingOrder;
+        return Painted(groups, [&] { header->setSortIndicator(column, order); });
     });
     std::printf("Resident memory: %.1f MiB with the window showing pairs, %.1f MiB with triples (+%.1f MiB)\n", before,
         withTriples, withTriples - before);
