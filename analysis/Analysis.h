@@ -13,4 +13,5 @@
 #include "analysis/Rankings.h"
 #include "analysis/RecentPairs.h"
 #include "analysis/Records.h"
+#include "analysis/StrategyCheck.h"
 #include "analysis/Tables.h"

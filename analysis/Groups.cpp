@@ -3,6 +3,7 @@
 
 #include "analysis/DrawSets.h"
 #include "analysis/Errors.h"
+#include "analysis/PairOrder.h"
 #include "analysis/Tables.h"
 
 #include <algorithm>
@@ -14,11 +15,12 @@ namespace Main {
 namespace {
 
 // Where each group lies in the lexicographic list, by its leading numbers:
-// the group (a) is at a - 1, (a, b) at pairBase[a] + b - a - 1 and (a, b, c)
-// at tripleBase[a][b] + c - b - 1.
+// the group (a) is at a - 1, (a, b) in pair order and (a, b, c) at
+// tripleBase[a][b] + c - b - 1.
 class TGroupIndex {
 public:
     TGroupIndex(int32_t size, int32_t m, std::vector<TGroupStat>& groups)
+        : pairs_(size == 2 ? m : 0)
     {
         const auto c = [m](int64_t s) {
             int64_t value = 1;
@@ -30,7 +32,6 @@ public:
         for (int32_t a = 1; a <= m; ++a) {
             if (size == 1)
                 groups.push_back({ { a, 0, 0 } });
-            pairBase_[static_cast<std::size_t>(a)] = static_cast<int32_t>(groups.size());
             for (int32_t b = a + 1; size >= 2 && b <= m; ++b) {
                 if (size == 2)
                     groups.push_back({ { a, b, 0 } });
@@ -40,17 +41,14 @@ public:
             }
         }
     }
-    std::size_t pair(int32_t a, int32_t b) const
-    {
-        return static_cast<std::size_t>(pairBase_[static_cast<std::size_t>(a)] + b - a - 1);
-    }
+    std::size_t pair(int32_t a, int32_t b) const { return static_cast<std::size_t>(pairs_.index(a, b)); }
     std::size_t triple(int32_t a, int32_t b, int32_t c) const
     {
         return static_cast<std::size_t>(tripleBase_[static_cast<std::size_t>(a * 100 + b)] + c - b - 1);
     }
 
 private:
-    std::array<int32_t, 100> pairBase_ {};
+    TPairOrder pairs_;
     std::array<int32_t, 100 * 100> tripleBase_ {};
 };
 

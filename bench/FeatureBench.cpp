@@ -68,6 +68,23 @@ void Groups(benchmark::State& state, const std::string& file, int32_t size)
         benchmark::DoNotOptimize(CountGroups(size, DrawCount));
 }
 
+void Strategy(benchmark::State& state, const std::string& file, TPairRule rule, int32_t picks)
+{
+    Load(file);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CheckPairRule(rule, picks, 100));
+}
+
+// The window's table: the four rules on the same settings.
+void FourRules(benchmark::State& state, const std::string& file)
+{
+    Load(file);
+    for (auto _ : state)
+        for (TPairRule rule :
+            { TPairRule::MostHits, TPairRule::FewestHits, TPairRule::LongestGap, TPairRule::HotRecent })
+            benchmark::DoNotOptimize(CheckPairRule(rule, 10, 100));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -101,6 +118,28 @@ int main(int argc, char** argv)
                 ->Unit(benchmark::kMillisecond)
                 ->Repetitions(7)
                 ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark(("Strategy/four rules, 10 picks/" + lottery.name()).c_str(), FourRules, file)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(7)
+            ->ReportAggregatesOnly(true);
+        if (lottery.m != 99)
+            continue;
+        const std::pair<const char*, TPairRule> rules[]
+            = { { "most hits", TPairRule::MostHits }, { "fewest hits", TPairRule::FewestHits },
+                  { "longest gap", TPairRule::LongestGap }, { "hot recent", TPairRule::HotRecent } };
+        benchmark::RegisterBenchmark(
+            ("Strategy/most hits, 100 picks/" + lottery.name()).c_str(), Strategy, file, TPairRule::MostHits, 100)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(7)
+            ->ReportAggregatesOnly(true);
+        for (const auto& [name, rule] : rules) {
+            std::string label = "Strategy/";
+            label.append(name).append(", all 4851 picks/").append(lottery.name());
+            benchmark::RegisterBenchmark(label.c_str(), Strategy, file, rule, 4851)
+                ->Unit(benchmark::kMillisecond)
+                ->Repetitions(7)
+                ->ReportAggregatesOnly(true);
+        }
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
