@@ -38,6 +38,8 @@ struct TStrategyCheck {
     // (Deviation * sqrt(2))); 1 when Deviation is 0.
     double Chance = 0;
     std::vector<int64_t> Cumulative; // Hits after each predicted line, Predicted entries
+
+    friend bool operator==(const TStrategyCheck&, const TStrategyCheck&) = default;
 };
 
 // Reads the draw table and the header values; changes no table. Throws an

@@ -23,8 +23,8 @@ std::string HistoryText(int32_t rows)
         text += std::to_string(it->drawNo) + ";" + std::to_string(1 + it->drawNo % 28) + ".05."
             + std::to_string(1900 + it->drawNo / 100);
         for (int32_t n : it->numbers)
-            text += ";" + std::to_string(n);
-        text += ";" + std::to_string(1 + it->drawNo % 49) + ";1 000 000 руб.\r\n";
+            text.append(";").append(std::to_string(n));
+        text.append(";").append(std::to_string(1 + it->drawNo % 49)).append(";1 000 000 руб.\r\n");
     }
     return text;
 }

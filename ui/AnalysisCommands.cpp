@@ -1,12 +1,13 @@
-// The main window's "Анализ" menu: the pair map, the fairness check and the
-// table of numbers, pairs and triples, each a window of its own that stays
-// open beside the main window.
+// The main window's "Анализ" menu: the pair map, the fairness check, the
+// table of numbers, pairs and triples and the strategy check, each a window
+// of its own that stays open beside the main window.
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
 #include "ui/FairnessReport.h"
 #include "ui/GroupTableWindow.h"
 #include "ui/PairMap.h"
+#include "ui/StrategyReport.h"
 #include "ui/StringGrid.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@ void TForm1::setAnalysisEnabled(bool enabled)
     PairMapAction->setEnabled(enabled);
     FairnessAction->setEnabled(enabled);
     GroupsAction->setEnabled(enabled);
+    StrategyAction->setEnabled(enabled);
     if (pairMap_) {
         pairMap_->setEnabled(enabled);
         if (enabled)
@@ -27,6 +29,11 @@ void TForm1::setAnalysisEnabled(bool enabled)
         groupTable_->setEnabled(enabled);
         if (enabled)
             groupTable_->refresh();
+    }
+    if (strategyReport_) {
+        strategyReport_->setEnabled(enabled);
+        if (enabled)
+            strategyReport_->refresh();
     }
 }
 
@@ -72,6 +79,21 @@ void TForm1::GroupsClick()
         groupTable_->show();
         groupTable_->raise();
         groupTable_->activateWindow();
+    });
+}
+
+void TForm1::StrategyClick()
+{
+    RunCommand([this] {
+        if (!StrategyAction->isEnabled())
+            return;
+        if (!strategyReport_) {
+            strategyReport_ = new TStrategyReport(this);
+            strategyReport_->refresh();
+        }
+        strategyReport_->show();
+        strategyReport_->raise();
+        strategyReport_->activateWindow();
     });
 }
 

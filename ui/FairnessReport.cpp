@@ -1,7 +1,8 @@
 #include "ui/FairnessReport.h"
 
+#include "ui/RussianNumbers.h"
+
 #include <QLabel>
-#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,19 +15,8 @@ namespace {
 // in a fair lottery near 5% (Bonferroni's bound).
 constexpr double Unusual = 0.01;
 
-const QLocale Russian(QLocale::Russian);
-
-QString Number(double value, int decimals)
-{
-    return Russian.toString(value, 'f', decimals);
-}
-
-QString Percent(double chance)
-{
-    if (chance > 0 && chance < 0.001)
-        return "меньше 0,1%";
-    return Number(chance * 100, 1) + "%";
-}
+using RussianNumbers::Number;
+using RussianNumbers::Percent;
 
 } // namespace
 

@@ -17,6 +17,7 @@ class TGroupTableWindow;
 class TPairMap;
 class TReusedFileDialog;
 class TRecentFiles;
+class TStrategyReport;
 class TStringGrid;
 
 // The main window: the menu, the commands, the pair list, the central
@@ -60,6 +61,7 @@ public slots:
     void PairMapClick(); // Анализ → Карта пар
     void FairnessClick(); // Анализ → Проверка случайности
     void GroupsClick(); // Анализ → Числа, пары, тройки
+    void StrategyClick(); // Анализ → Проверка стратегии
 
 protected:
     // One local file dropped on the window is opened as if chosen in the dialog.
@@ -104,6 +106,7 @@ private:
     QPointer<TPairMap> pairMap_;
     QPointer<TFairnessReport> fairnessReport_;
     QPointer<TGroupTableWindow> groupTable_;
+    QPointer<TStrategyReport> strategyReport_;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -146,6 +149,7 @@ private:
     QAction* PairMapAction;
     QAction* FairnessAction;
     QAction* GroupsAction;
+    QAction* StrategyAction;
 
     TSortToggle hitsToggle_ {};
     TSortToggle lastDrawToggle_ {};

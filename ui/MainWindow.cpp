@@ -153,6 +153,8 @@ void TForm1::createMenu()
     FairnessAction->setObjectName("FairnessAction");
     GroupsAction = AnalysisMenu->addAction("Числа, пары, тройки", this, &TForm1::GroupsClick);
     GroupsAction->setObjectName("GroupsAction");
+    StrategyAction = AnalysisMenu->addAction("Проверка стратегии", this, &TForm1::StrategyClick);
+    StrategyAction->setObjectName("StrategyAction");
     setAnalysisEnabled(false);
     N4 = bar->addMenu("Помощь");
     N4->setObjectName("N4");

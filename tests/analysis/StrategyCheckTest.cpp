@@ -125,6 +125,23 @@ TEST(StrategyCheck, FairHistoryStaysWithinFourSigma)
     EXPECT_NEAR(all.Deviation, 0, 1e-6);
 }
 
+TEST(StrategyCheck, CancelledWalkGivesNoResult)
+{
+    TestSupport::TempDir dir;
+    LoadDrawFile(dir.write("d.txt", TestSupport::DrawFileText(6, 49, TestSupport::RandomDraws(6, 49, 300, 4))));
+    const TStrategyInput input = CollectStrategyInput();
+    std::atomic<bool> cancel { true };
+    std::atomic<int32_t> done { 0 };
+    EXPECT_FALSE(WalkPairRule(input, TPairRule::MostHits, 10, 100, 50, &cancel, &done));
+    cancel = false;
+    const auto walk = WalkPairRule(input, TPairRule::MostHits, 10, 100, 50, &cancel, &done);
+    ASSERT_TRUE(walk);
+    EXPECT_EQ(done.load(), 200);
+    EXPECT_EQ(walk->Check, CheckPairRule(TPairRule::MostHits, 10, 100, 50));
+    EXPECT_EQ(walk->CumulativeVariance.size(), 200u);
+    EXPECT_NEAR(std::sqrt(walk->CumulativeVariance.back()), walk->Check.Deviation, 1e-12);
+}
+
 TEST(StrategyCheck, RefusalsChangeNothing)
 {
     TestSupport::TempDir dir;

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "analysis/StrategyCheck.h"
+
+#include <QFutureWatcher>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <atomic>
+#include <optional>
+
+class QChartView;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+// "Проверка стратегии": would a rule of picking pairs have caught more pairs
+// than a fair lottery hands anyone, on the loaded history? The chosen rule's
+// hits over time against the expected line and its ±2σ band, the four rules
+// side by side on the same settings, and a verdict. The walks run on another
+// thread with progress and "Отмена"; the window follows each new "Статистика"
+// through refresh().
+class TStrategyReport : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TStrategyReport(QWidget* parent = nullptr);
+    ~TStrategyReport() override;
+
+    // The settings' ranges from the loaded draws, then a new check.
+    void refresh();
+    bool running() const { return watcher_.isRunning(); }
+
+signals:
+    void finished();
+
+private:
+    using TResult = std::optional<std::array<Main::TStrategyWalk, 4>>;
+
+    void start();
+    void stop();
+    void showResult(const std::array<Main::TStrategyWalk, 4>& walks);
+    void showChart(const Main::TStrategyWalk& walk);
+
+    Main::TStrategyInput input_; // read by the walks while they run
+    std::atomic<int32_t> done_ { 0 };
+    std::atomic<bool> cancel_ { false };
+    QFutureWatcher<TResult> watcher_;
+    QTimer progressTimer_;
+    QTimer restartTimer_;
+
+    QComboBox* ruleBox_;
+    QSpinBox* picksBox_;
+    QSpinBox* warmupBox_;
+    QSpinBox* recentBox_;
+    QChartView* chart_;
+    QTableWidget* table_;
+    QLabel* verdict_;
+    QProgressBar* progress_;
+    QPushButton* cancelButton_;
+};
