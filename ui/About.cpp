@@ -1,10 +1,10 @@
 #include "ui/About.h"
 
 #include "ui/CommandGuard.h"
-#include "ui/Controls.h"
-#include "ui/LabelText.h"
-#include "ui/LinkLabel.h"
 #include "ui/Main.h"
+#include "ui/widgets/Controls.h"
+#include "ui/widgets/LabelText.h"
+#include "ui/widgets/LinkLabel.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>

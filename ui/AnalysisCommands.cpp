@@ -4,11 +4,11 @@
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
-#include "ui/FairnessReport.h"
-#include "ui/GroupTableWindow.h"
-#include "ui/PairMap.h"
-#include "ui/StrategyReport.h"
-#include "ui/StringGrid.h"
+#include "ui/reports/FairnessReport.h"
+#include "ui/reports/GroupTableWindow.h"
+#include "ui/reports/PairMap.h"
+#include "ui/reports/StrategyReport.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QAction>
 

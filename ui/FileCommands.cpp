@@ -2,12 +2,12 @@
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
-#include "ui/Gauge.h"
-#include "ui/LabelText.h"
 #include "ui/RecentFiles.h"
-#include "ui/StringGrid.h"
+#include "ui/widgets/Gauge.h"
+#include "ui/widgets/LabelText.h"
+#include "ui/widgets/StringGrid.h"
 
-#include "ui/ReusedFileDialog.h"
+#include "ui/widgets/ReusedFileDialog.h"
 
 #include <QLabel>
 #include <QPushButton>

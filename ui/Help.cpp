@@ -1,8 +1,8 @@
 #include "ui/Help.h"
 
 #include "ui/CommandGuard.h"
-#include "ui/Controls.h"
 #include "ui/HelpText.h"
+#include "ui/widgets/Controls.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

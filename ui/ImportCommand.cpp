@@ -7,7 +7,7 @@
 #include "ui/ImportMemory.h"
 #include "ui/RecentFiles.h"
 
-#include "ui/ReusedFileDialog.h"
+#include "ui/widgets/ReusedFileDialog.h"
 
 void TForm1::ImportClick()
 {

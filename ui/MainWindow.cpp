@@ -2,12 +2,12 @@
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
-#include "ui/Controls.h"
-#include "ui/Gauge.h"
-#include "ui/LabelText.h"
 #include "ui/RecentFiles.h"
-#include "ui/ScreenPlacement.h"
-#include "ui/StringGrid.h"
+#include "ui/widgets/Controls.h"
+#include "ui/widgets/Gauge.h"
+#include "ui/widgets/LabelText.h"
+#include "ui/widgets/ScreenPlacement.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QAction>
 #include <QGroupBox>

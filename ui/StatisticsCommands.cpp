@@ -3,9 +3,9 @@
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
-#include "ui/Gauge.h"
-#include "ui/LabelText.h"
-#include "ui/StringGrid.h"
+#include "ui/widgets/Gauge.h"
+#include "ui/widgets/LabelText.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "analysis/Analysis.h"
-#include "ui/FairnessReport.h"
 #include "ui/Main.h"
+#include "ui/reports/FairnessReport.h"
 
 #include <QAbstractItemView>
 #include <QAction>

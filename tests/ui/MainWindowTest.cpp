@@ -3,11 +3,11 @@
 #include "support/DrawFiles.h"
 
 #include "analysis/Analysis.h"
-#include "ui/Gauge.h"
 #include "ui/Main.h"
 #include "ui/MessageBoxes.h"
-#include "ui/ScreenPlacement.h"
-#include "ui/StringGrid.h"
+#include "ui/widgets/Gauge.h"
+#include "ui/widgets/ScreenPlacement.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "analysis/Analysis.h"
-#include "ui/StrategyReport.h"
-#include "ui/StrategyVerdict.h"
+#include "ui/reports/StrategyReport.h"
+#include "ui/reports/StrategyVerdict.h"
 
 #include <QChartView>
 #include <QComboBox>

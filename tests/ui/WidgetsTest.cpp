@@ -1,7 +1,7 @@
-#include "ui/Gauge.h"
 #include "ui/MessageBoxes.h"
-#include "ui/ScreenPlacement.h"
-#include "ui/StringGrid.h"
+#include "ui/widgets/Gauge.h"
+#include "ui/widgets/ScreenPlacement.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QHeaderView>
 #include <QImage>

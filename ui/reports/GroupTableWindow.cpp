@@ -1,9 +1,9 @@
-#include "ui/GroupTableWindow.h"
+#include "ui/reports/GroupTableWindow.h"
 
 #include "analysis/Analysis.h"
 #include "ui/CommandGuard.h"
-#include "ui/GroupTableModel.h"
-#include "ui/ReusedFileDialog.h"
+#include "ui/reports/GroupTableModel.h"
+#include "ui/widgets/ReusedFileDialog.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

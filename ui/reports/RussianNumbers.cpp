@@ -1,4 +1,4 @@
-#include "ui/RussianNumbers.h"
+#include "ui/reports/RussianNumbers.h"
 
 #include <QLocale>
 

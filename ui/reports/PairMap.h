@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PairMapView.h"
+#include "ui/reports/PairMapView.h"
 
 #include <QWidget>
 

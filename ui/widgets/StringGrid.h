@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/GridModel.h"
+#include "ui/widgets/GridModel.h"
 
 #include <QTableView>
 

@@ -1,6 +1,6 @@
-#include "ui/StrategyVerdict.h"
+#include "ui/reports/StrategyVerdict.h"
 
-#include "ui/RussianNumbers.h"
+#include "ui/reports/RussianNumbers.h"
 
 #include <algorithm>
 

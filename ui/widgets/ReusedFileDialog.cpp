@@ -1,4 +1,4 @@
-#include "ui/ReusedFileDialog.h"
+#include "ui/widgets/ReusedFileDialog.h"
 
 TReusedFileDialog::TReusedFileDialog(QWidget* parent, const QString& caption)
     : QFileDialog(parent, caption)

@@ -1,4 +1,4 @@
-#include "ui/ScreenPlacement.h"
+#include "ui/widgets/ScreenPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "ui/LabelText.h"
+#include "ui/widgets/LabelText.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
-#include "ui/Gauge.h"
+#include "ui/widgets/Gauge.h"
 
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/GroupTableModel.h"
+#include "ui/reports/GroupTableModel.h"
 
 #include <QLocale>
 #include <QStringList>

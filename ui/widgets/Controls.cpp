@@ -1,6 +1,6 @@
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
-#include "ui/LabelText.h"
+#include "ui/widgets/LabelText.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "ui/PairMapView.h"
+#include "ui/reports/PairMapView.h"
 
 #include "analysis/Fairness.h"
 

@@ -1,4 +1,4 @@
-#include "ui/GridModel.h"
+#include "ui/widgets/GridModel.h"
 
 #include <QApplication>
 #include <QPalette>

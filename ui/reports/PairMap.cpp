@@ -1,4 +1,4 @@
-#include "ui/PairMap.h"
+#include "ui/reports/PairMap.h"
 
 #include "analysis/Analysis.h"
 #include "ui/CommandGuard.h"

@@ -1,4 +1,4 @@
-#include "ui/StringGrid.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "ui/FairnessReport.h"
+#include "ui/reports/FairnessReport.h"
 
-#include "ui/RussianNumbers.h"
+#include "ui/reports/RussianNumbers.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,8 +1,8 @@
-#include "ui/StrategyReport.h"
+#include "ui/reports/StrategyReport.h"
 
 #include "analysis/Analysis.h"
-#include "ui/RussianNumbers.h"
-#include "ui/StrategyVerdict.h"
+#include "ui/reports/RussianNumbers.h"
+#include "ui/reports/StrategyVerdict.h"
 
 #include <QAreaSeries>
 #include <QChart>

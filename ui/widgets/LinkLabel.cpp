@@ -1,6 +1,6 @@
-#include "ui/LinkLabel.h"
+#include "ui/widgets/LinkLabel.h"
 
-#include "ui/Controls.h"
+#include "ui/widgets/Controls.h"
 
 #include <QMouseEvent>
 
