@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench asan fuzz package format-check clean
+.PHONY: all deps configure build run test bench asan fuzz package format-check windows-test clean
 
 all: build
 
@@ -84,5 +84,15 @@ package: deps
 	lintian --fail-on error build-package/veldoran_*.deb
 	./scripts/check-package.sh
 
+# The analysis core built as Windows programs with MinGW-w64 and its tests run
+# under Wine; the windows themselves need Qt for Windows, which Debian lacks.
+windows-test:
+	./scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 googletest
+	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVELDORAN_ANALYSIS_ONLY=ON \
+	    -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-windows -j $(JOBS)
+	cd build-windows && WINEDEBUG=-all ctest --output-on-failure \
+	    && grep -hE '^\[(==========|  PASSED  |  SKIPPED )\]' Testing/Temporary/LastTest.log
+
 clean:
-	rm -rf $(BUILD_DIR) build-release build-asan build-fuzz build-package
+	rm -rf $(BUILD_DIR) build-release build-asan build-fuzz build-package build-windows

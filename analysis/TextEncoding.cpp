@@ -1,46 +1,103 @@
 #include "analysis/TextEncoding.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <optional>
+#include <array>
+#include <cstdint>
 
 namespace Main {
 
 namespace {
 
-// One iconv conversion of the whole input. Bytes the source code page does not
-// define become U+FFFD when replaceInvalid is set, and fail the conversion
-// otherwise.
-std::optional<std::string> Convert(const char* from, std::string_view input, bool replaceInvalid)
-{
-    iconv_t cd = iconv_open("UTF-8", from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
+// Windows-1251 bytes 0x80..0xFF as Unicode code points; 0x98 is not defined
+// in the code page and reads as U+FFFD, the replacement character. 0xC0..0xFF
+// are А..я in order.
+constexpr std::array<char16_t, 64> Cp1251Upper { {
+    0x0402,
+    0x0403,
+    0x201A,
+    0x0453,
+    0x201E,
+    0x2026,
+    0x2020,
+    0x2021,
+    0x20AC,
+    0x2030,
+    0x0409,
+    0x2039,
+    0x040A,
+    0x040C,
+    0x040B,
+    0x040F,
+    0x0452,
+    0x2018,
+    0x2019,
+    0x201C,
+    0x201D,
+    0x2022,
+    0x2013,
+    0x2014,
+    0xFFFD,
+    0x2122,
+    0x0459,
+    0x203A,
+    0x045A,
+    0x045C,
+    0x045B,
+    0x045F,
+    0x00A0,
+    0x040E,
+    0x045E,
+    0x0408,
+    0x00A4,
+    0x0490,
+    0x00A6,
+    0x00A7,
+    0x0401,
+    0x00A9,
+    0x0404,
+    0x00AB,
+    0x00AC,
+    0x00AD,
+    0x00AE,
+    0x0407,
+    0x00B0,
+    0x00B1,
+    0x0406,
+    0x0456,
+    0x0491,
+    0x00B5,
+    0x00B6,
+    0x00B7,
+    0x0451,
+    0x2116,
+    0x0454,
+    0x00BB,
+    0x0458,
+    0x0405,
+    0x0455,
+    0x0457,
+} };
 
-    std::string output;
-    std::string source(input);
-    char* in = source.data();
-    std::size_t inLeft = source.size();
-    char buffer[256];
-    bool ok = true;
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-        output.append(buffer, static_cast<std::size_t>(out - buffer));
-        if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
-            continue;
-        if (!replaceInvalid) {
-            ok = false;
-            break;
-        }
-        output.append("\xEF\xBF\xBD");
-        ++in;
-        --inLeft;
+char16_t Cp1251ToUnicode(unsigned char byte)
+{
+    if (byte < 0x80)
+        return byte;
+    if (byte >= 0xC0)
+        return static_cast<char16_t>(0x0410 + (byte - 0xC0));
+    return Cp1251Upper[static_cast<std::size_t>(byte - 0x80)];
+}
+
+void AppendUtf8(std::string& out, char16_t code)
+{
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
     }
-    iconv_close(cd);
-    return ok ? std::optional(output) : std::nullopt;
 }
 
 } // namespace
@@ -107,9 +164,11 @@ std::string LegacyTextToUtf8(std::string_view bytes)
 {
     if (IsValidUtf8(bytes))
         return std::string(bytes);
-    if (auto utf8 = Convert("UTF-8", bytes, false))
-        return *utf8;
-    return Convert("CP1251", bytes, true).value_or(std::string());
+    std::string utf8;
+    utf8.reserve(bytes.size() * 2);
+    for (char byte : bytes)
+        AppendUtf8(utf8, Cp1251ToUnicode(static_cast<unsigned char>(byte)));
+    return utf8;
 }
 
 } // namespace Main

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/ReadOnlyFile.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -15,9 +17,6 @@ class TTextFile {
 public:
     // Opens the file for reading; EInOutError when it cannot be opened.
     explicit TTextFile(const std::string& fileName);
-    ~TTextFile();
-    TTextFile(const TTextFile&) = delete;
-    TTextFile& operator=(const TTextFile&) = delete;
 
     bool eof();
 
@@ -35,14 +34,11 @@ private:
     int peek();
     int get();
 
-    int fd_ = -1;
+    TReadOnlyFile file_;
     std::array<char, 65536> buffer_ {};
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;
 };
-
-// The message for a failure to open or read a file with the system's error number.
-std::string FileErrorMessage(int errorCode);
 
 } // namespace Main

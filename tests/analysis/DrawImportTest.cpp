@@ -353,8 +353,8 @@ TEST(ImportHistoryRows, FailuresChangeNothing)
         int32_t lastDraws;
         std::string message;
     } cases[] = {
-        { dir.path() / "missing.csv", layout, 10, "File not found" },
-        { dir.path().string(), layout, 10, "File access denied" },
+        { TestSupport::UTF8String(dir.path() / "missing.csv"), layout, 10, "File not found" },
+        { TestSupport::UTF8String(dir.path()), layout, 10, "File access denied" },
         { dir.write("binary.csv", std::string("1,2,3\n\0\x01\x02", 9)), layout, 10,
             "Файл не похож на историю тиражей: в строке 2 двоичные данные" },
         { dir.write("empty.csv", "\n\n"), layout, 10, "В файле нет ни одного тиража" },

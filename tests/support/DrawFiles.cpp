@@ -7,16 +7,28 @@
 #include <random>
 #include <stdexcept>
 
-#include <unistd.h>
-
 namespace TestSupport {
+
+std::string UTF8String(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "veldoran-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
+    std::random_device entropy;
+    std::mt19937_64 names((static_cast<uint64_t>(entropy()) << 32) ^ entropy());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "veldoran-%016llx", static_cast<unsigned long long>(names()));
+        std::filesystem::path path = std::filesystem::temp_directory_path() / name;
+        if (std::filesystem::create_directory(path)) {
+            path_ = std::move(path);
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempDir::~TempDir()
@@ -27,12 +39,12 @@ TempDir::~TempDir()
 
 std::string TempDir::write(const std::string& name, const std::string& bytes) const
 {
-    const std::filesystem::path file = path_ / name;
+    const std::filesystem::path file = path_ / std::filesystem::u8path(name);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + file.string());
-    return file.string();
+    return UTF8String(file);
 }
 
 std::ostream& operator<<(std::ostream& out, const Draw& draw)

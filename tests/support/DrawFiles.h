@@ -27,6 +27,9 @@ private:
     std::filesystem::path path_;
 };
 
+// A path as the program takes file names: UTF-8, on every system.
+std::string UTF8String(const std::filesystem::path& path);
+
 struct Draw {
     int32_t drawNo;
     std::vector<int32_t> numbers;
