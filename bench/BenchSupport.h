@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QApplication>
+
+#include <algorithm>
+#include <vector>
+
 #include <QFileDialog>
 #include <QString>
 #include <QTimer>
@@ -56,6 +60,12 @@ inline void AnswerNextFileDialog(const QString& file)
             QMetaObject::invokeMethod(dialog, "accept");
         }
     });
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 // What the event loop does once a command has returned to it: posted events

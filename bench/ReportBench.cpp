@@ -35,12 +35,6 @@ double Painted(QWidget* window, const std::function<void()>& change)
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 void Report(const char* what, const std::function<double()>& run)
 {
     std::vector<double> times;

@@ -49,12 +49,6 @@ void OpenThroughDialog(TForm1& form, const QString& file)
     Invoke(form, "N2Click");
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)

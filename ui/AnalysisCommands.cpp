@@ -12,29 +12,41 @@
 
 #include <QAction>
 
-// Both windows count from the pair table and the draws; between a new file
+namespace {
+
+// A window of the menu shown in front, made the first time by `make`.
+template <typename Window, typename Make> Window* ShowInFront(QPointer<Window>& window, Make&& make)
+{
+    if (!window)
+        window = make();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+// A window that counts from the tables waits while they disagree, and
+// counts again once they agree.
+template <typename Window> void Follow(const QPointer<Window>& window, bool enabled)
+{
+    if (!window)
+        return;
+    window->setEnabled(enabled);
+    if (enabled)
+        window->refresh();
+}
+
+} // namespace
+
+// The windows count from the pair table and the draws; between a new file
 // and its "Статистика" the two disagree, so the windows wait.
 void TForm1::setAnalysisEnabled(bool enabled)
 {
-    PairMapAction->setEnabled(enabled);
-    FairnessAction->setEnabled(enabled);
-    GroupsAction->setEnabled(enabled);
-    StrategyAction->setEnabled(enabled);
-    if (pairMap_) {
-        pairMap_->setEnabled(enabled);
-        if (enabled)
-            pairMap_->refresh();
-    }
-    if (groupTable_) {
-        groupTable_->setEnabled(enabled);
-        if (enabled)
-            groupTable_->refresh();
-    }
-    if (strategyReport_) {
-        strategyReport_->setEnabled(enabled);
-        if (enabled)
-            strategyReport_->refresh();
-    }
+    for (QAction* action : { PairMapAction, FairnessAction, GroupsAction, StrategyAction })
+        action->setEnabled(enabled);
+    Follow(pairMap_, enabled);
+    Follow(groupTable_, enabled);
+    Follow(strategyReport_, enabled);
 }
 
 void TForm1::PairMapClick()
@@ -42,14 +54,12 @@ void TForm1::PairMapClick()
     RunCommand([this] {
         if (!PairMapAction->isEnabled())
             return;
-        if (!pairMap_) {
-            pairMap_ = new TPairMap(this);
-            connect(pairMap_, &TPairMap::pairClicked, this, &TForm1::selectPairRow);
-            pairMap_->refresh();
-        }
-        pairMap_->show();
-        pairMap_->raise();
-        pairMap_->activateWindow();
+        ShowInFront(pairMap_, [this] {
+            auto* map = new TPairMap(this);
+            connect(map, &TPairMap::pairClicked, this, &TForm1::selectPairRow);
+            map->refresh();
+            return map;
+        });
     });
 }
 
@@ -58,11 +68,7 @@ void TForm1::FairnessClick()
     RunCommand([this] {
         if (!FairnessAction->isEnabled())
             return;
-        if (!fairnessReport_)
-            fairnessReport_ = new TFairnessReport(this);
-        fairnessReport_->show();
-        fairnessReport_->raise();
-        fairnessReport_->start();
+        ShowInFront(fairnessReport_, [this] { return new TFairnessReport(this); })->start();
     });
 }
 
@@ -71,14 +77,12 @@ void TForm1::GroupsClick()
     RunCommand([this] {
         if (!GroupsAction->isEnabled())
             return;
-        if (!groupTable_) {
-            groupTable_ = new TGroupTableWindow(this);
-            connect(groupTable_, &TGroupTableWindow::pairActivated, this, &TForm1::selectPairRow);
-            groupTable_->refresh();
-        }
-        groupTable_->show();
-        groupTable_->raise();
-        groupTable_->activateWindow();
+        ShowInFront(groupTable_, [this] {
+            auto* table = new TGroupTableWindow(this);
+            connect(table, &TGroupTableWindow::pairActivated, this, &TForm1::selectPairRow);
+            table->refresh();
+            return table;
+        });
     });
 }
 
@@ -87,13 +91,11 @@ void TForm1::StrategyClick()
     RunCommand([this] {
         if (!StrategyAction->isEnabled())
             return;
-        if (!strategyReport_) {
-            strategyReport_ = new TStrategyReport(this);
-            strategyReport_->refresh();
-        }
-        strategyReport_->show();
-        strategyReport_->raise();
-        strategyReport_->activateWindow();
+        ShowInFront(strategyReport_, [this] {
+            auto* report = new TStrategyReport(this);
+            report->refresh();
+            return report;
+        });
     });
 }
 

@@ -1,3 +1,4 @@
+#include "LoaderChecks.h"
 #include "analysis/Analysis.h"
 #include "support/DrawFiles.h"
 
@@ -8,30 +9,11 @@
 #include <vector>
 
 using namespace Main;
+using namespace LoaderChecks;
 using TestSupport::Draw;
 using TestSupport::TempDir;
 
 namespace {
-
-constexpr int32_t Untouched = -77;
-
-void ResetHeader()
-{
-    NumbersPerDraw = Untouched;
-    MaxNumber = Untouched;
-    DrawCount = 12345;
-}
-
-// Loads `path` and returns the message of the failure, empty on success.
-std::string Load(const std::string& path)
-{
-    try {
-        LoadDrawFile(path);
-    } catch (const EAnalysisError& e) {
-        return e.what();
-    }
-    return {};
-}
 
 std::vector<Draw> LoadedDraws()
 {

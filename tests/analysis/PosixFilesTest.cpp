@@ -1,5 +1,6 @@
 // Files that only a POSIX system has: permissions that stop reading, a pipe,
 // a socket, a device; and errno's names for the messages.
+#include "LoaderChecks.h"
 #include "analysis/Analysis.h"
 #include "analysis/ReadOnlyFile.h"
 #include "analysis/TextEncoding.h"
@@ -19,28 +20,10 @@
 #include <filesystem>
 
 using namespace Main;
+using namespace LoaderChecks;
 using TestSupport::TempDir;
 
 namespace {
-
-constexpr int32_t Untouched = -77;
-
-void ResetHeader()
-{
-    NumbersPerDraw = Untouched;
-    MaxNumber = Untouched;
-    DrawCount = 12345;
-}
-
-std::string Load(const std::string& path)
-{
-    try {
-        LoadDrawFile(path);
-    } catch (const EAnalysisError& e) {
-        return e.what();
-    }
-    return {};
-}
 
 TEST(DrawFileLoader, FileWithoutReadPermission)
 {

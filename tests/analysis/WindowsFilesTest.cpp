@@ -1,5 +1,6 @@
 // What only Windows has: its own error codes for the messages, devices by
 // reserved names, and folders that CreateFile does not open as files.
+#include "LoaderChecks.h"
 #include "analysis/Analysis.h"
 #include "analysis/ReadOnlyFile.h"
 #include "support/DrawFiles.h"
@@ -7,18 +8,9 @@
 #include <gtest/gtest.h>
 
 using namespace Main;
+using namespace LoaderChecks;
 
 namespace {
-
-std::string Load(const std::string& path)
-{
-    try {
-        LoadDrawFile(path);
-    } catch (const EAnalysisError& e) {
-        return e.what();
-    }
-    return {};
-}
 
 TEST(FileErrorMessage, MapsWindowsErrorCodes)
 {
