@@ -32,7 +32,8 @@ void CheckSettings(int32_t k, int32_t m, int32_t lines, TPairRule rule, int32_t 
 }
 
 // The chance that a fair K-of-M draw holds n given numbers:
-// K(K-1)...(K-n+1) / (M(M-1)...(M-n+1)); 0 when M < n.
+// K(K-1)...(K-n+1) / (M(M-1)...(M-n+1)), as written even for a header with K
+// above M; 0 when M < n.
 double Chance(int32_t n, int32_t k, int32_t m)
 {
     if (m < n)
@@ -40,7 +41,7 @@ double Chance(int32_t n, int32_t k, int32_t m)
     double p = 1;
     for (int32_t i = 0; i < n; ++i)
         p *= static_cast<double>(k - i) / static_cast<double>(m - i);
-    return std::clamp(p, 0.0, 1.0);
+    return p;
 }
 
 } // namespace
