@@ -164,7 +164,7 @@ void TStrategyReport::start()
         refusal = "Для проверки нужно хотя бы два тиража: один, чтобы учиться, и один, чтобы угадывать.";
     if (!refusal.isEmpty()) {
         verdict_->setText(refusal);
-        chart_->setChart(new QChart);
+        replaceChart(new QChart);
         progress_->hide();
         cancelButton_->hide();
         emit finished();
@@ -218,12 +218,14 @@ void TStrategyReport::showResult(const std::array<Main::TStrategyWalk, 4>& walks
 void TStrategyReport::showChart(const Main::TStrategyWalk& walk)
 {
     const Main::TStrategyCheck& c = walk.Check;
+    auto* chart = new QChart;
     auto* hits = new QLineSeries;
     hits->setName("попадания правила");
     auto* expected = new QLineSeries;
     expected->setName("случайный выбор, в среднем");
-    auto* upper = new QLineSeries;
-    auto* lower = new QLineSeries;
+    // The band's edges are not series of the chart; the chart owns them.
+    auto* upper = new QLineSeries(chart);
+    auto* lower = new QLineSeries(chart);
     const double perLine = c.Predicted > 0 ? c.Expected / c.Predicted : 0;
     double top = 1;
     for (int32_t i = 0; i < c.Predicted; ++i) {
@@ -241,7 +243,6 @@ void TStrategyReport::showChart(const Main::TStrategyWalk& walk)
     area->setColor(QColor(187, 222, 251, 160));
     area->setBorderColor(QColor(187, 222, 251));
 
-    auto* chart = new QChart;
     chart->addSeries(area);
     chart->addSeries(expected);
     chart->addSeries(hits);
@@ -264,6 +265,12 @@ void TStrategyReport::showChart(const Main::TStrategyWalk& walk)
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    replaceChart(chart);
+}
+
+// The view does not take down the chart it showed before.
+void TStrategyReport::replaceChart(QChart* chart)
+{
     QChart* old = chart_->chart();
     chart_->setChart(chart);
     delete old;

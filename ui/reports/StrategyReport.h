@@ -10,6 +10,7 @@
 #include <atomic>
 #include <optional>
 
+class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
@@ -45,6 +46,7 @@ private:
     void stop();
     void showResult(const std::array<Main::TStrategyWalk, 4>& walks);
     void showChart(const Main::TStrategyWalk& walk);
+    void replaceChart(QChart* chart);
 
     Main::TStrategyInput input_; // read by the walks while they run
     std::atomic<int32_t> done_ { 0 };
