@@ -23,11 +23,7 @@ class StrategyReportTest : public QObject, MainWindowFixture {
 private:
     TStrategyReport* report = nullptr;
     template <typename T> T* in(const char* name) { return FindControl<T>(report, name); }
-    void waitForResult()
-    {
-        QTest::qWait(200); // the settings' pause before a new check
-        QTRY_VERIFY_WITH_TIMEOUT(!report->running(), 10000);
-    }
+    void waitForResult() { QTRY_VERIFY_WITH_TIMEOUT(!report->running(), 20000); }
     QString cell(int row, int column) { return in<QTableWidget>("StrategyTable")->item(row, column)->text(); }
 
 private slots:

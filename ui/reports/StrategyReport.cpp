@@ -117,6 +117,7 @@ TStrategyReport::TStrategyReport(QWidget* parent)
         cancelButton_->hide();
         if (const TResult& result = watcher_.result())
             showResult(*result);
+        inFlight_ = false;
         emit finished();
     });
 }
@@ -177,6 +178,7 @@ void TStrategyReport::start()
     progress_->show();
     cancelButton_->show();
     progressTimer_.start();
+    inFlight_ = true;
     watcher_.setFuture(QtConcurrent::run([this, picks, warmup, recent]() -> TResult {
         std::array<Main::TStrategyWalk, 4> walks;
         for (std::size_t i = 0; i < walks.size(); ++i) {

@@ -34,7 +34,8 @@ public:
 
     // The settings' ranges from the loaded draws, then a new check.
     void refresh();
-    bool running() const { return watcher_.isRunning(); }
+    // A check is waiting for the settings to settle, running, or not yet shown.
+    bool running() const { return restartTimer_.isActive() || inFlight_; }
 
 signals:
     void finished();
@@ -51,6 +52,7 @@ private:
     Main::TStrategyInput input_; // read by the walks while they run
     std::atomic<int32_t> done_ { 0 };
     std::atomic<bool> cancel_ { false };
+    bool inFlight_ = false;
     QFutureWatcher<TResult> watcher_;
     QTimer progressTimer_;
     QTimer restartTimer_;
