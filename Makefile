@@ -87,7 +87,7 @@ package: deps
 # The analysis core built as Windows programs with MinGW-w64 and its tests run
 # under Wine; the windows themselves need Qt for Windows, which Debian lacks.
 windows-test:
-	./scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 googletest
+	./scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 googletest
 	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVELDORAN_ANALYSIS_ONLY=ON \
 	    -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build-windows -j $(JOBS)

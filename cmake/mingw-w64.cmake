@@ -2,7 +2,9 @@
 # -posix ones, whose threads std::thread uses): cmake -DCMAKE_TOOLCHAIN_FILE=
 # cmake/mingw-w64.cmake. Programs are linked statically, libgcc and libstdc++
 # included, so that they run under Wine or on Windows with no extra DLLs; when
-# Wine is installed, ctest runs them through it.
+# Wine is installed, ctest runs them through it. Debian's package wine puts the
+# loader on the PATH (/usr/bin/wine); wine64 alone leaves it in /usr/lib/wine,
+# which is searched too.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -20,7 +22,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-find_program(VELDORAN_WINE NAMES wine wine64)
+find_program(VELDORAN_WINE NAMES wine wine64 PATHS /usr/lib/wine /usr/lib64/wine /opt/wine-stable/bin)
 if(VELDORAN_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${VELDORAN_WINE})
 endif()
