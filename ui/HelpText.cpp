@@ -1,6 +1,6 @@
 #include "ui/HelpText.h"
 
-#include "analysis/TextEncoding.h"
+#include "analysis/files/TextEncoding.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/DrawImport.h"
+#include "analysis/import/DrawImport.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,5 +1,5 @@
 #include "analysis/Analysis.h"
-#include "analysis/TextEncoding.h"
+#include "analysis/files/TextEncoding.h"
 #include "support/DrawFiles.h"
 
 #include <gtest/gtest.h>

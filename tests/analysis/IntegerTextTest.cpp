@@ -1,5 +1,5 @@
-#include "analysis/IntegerText.h"
-#include "analysis/Errors.h"
+#include "analysis/files/IntegerText.h"
+#include "analysis/tables/Errors.h"
 
 #include <gtest/gtest.h>
 

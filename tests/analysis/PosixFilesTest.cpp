@@ -2,8 +2,8 @@
 // a socket, a device; and errno's names for the messages.
 #include "LoaderChecks.h"
 #include "analysis/Analysis.h"
-#include "analysis/ReadOnlyFile.h"
-#include "analysis/TextEncoding.h"
+#include "analysis/files/ReadOnlyFile.h"
+#include "analysis/files/TextEncoding.h"
 #include "support/DrawFiles.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // reserved names, and folders that CreateFile does not open as files.
 #include "LoaderChecks.h"
 #include "analysis/Analysis.h"
-#include "analysis/ReadOnlyFile.h"
+#include "analysis/files/ReadOnlyFile.h"
 #include "support/DrawFiles.h"
 
 #include <gtest/gtest.h>

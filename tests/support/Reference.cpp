@@ -1,6 +1,6 @@
 #include "support/Reference.h"
 
-#include "analysis/Tables.h"
+#include "analysis/tables/Tables.h"
 
 #include <bitset>
 

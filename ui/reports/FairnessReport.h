@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Fairness.h"
+#include "analysis/chance/Fairness.h"
 
 #include <QFutureWatcher>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Groups.h"
+#include "analysis/groups/Groups.h"
 
 #include <QAbstractTableModel>
 

@@ -1,6 +1,6 @@
 #include "ui/reports/PairMapView.h"
 
-#include "analysis/Fairness.h"
+#include "analysis/chance/Fairness.h"
 
 #include <QLocale>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/StrategyCheck.h"
+#include "analysis/chance/StrategyCheck.h"
 
 #include <QFutureWatcher>
 #include <QTimer>

@@ -1,8 +1,8 @@
-#include "analysis/DrawImport.h"
+#include "analysis/import/DrawImport.h"
 
-#include "analysis/Errors.h"
-#include "analysis/HistoryText.h"
-#include "analysis/Tables.h"
+#include "analysis/import/HistoryText.h"
+#include "analysis/tables/Errors.h"
+#include "analysis/tables/Tables.h"
 
 #include <algorithm>
 #include <deque>

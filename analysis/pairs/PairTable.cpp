@@ -1,6 +1,6 @@
-#include "analysis/PairTable.h"
+#include "analysis/pairs/PairTable.h"
 
-#include "analysis/Tables.h"
+#include "analysis/tables/Tables.h"
 
 namespace Main {
 

@@ -1,7 +1,7 @@
-#include "analysis/PairStatistics.h"
+#include "analysis/pairs/PairStatistics.h"
 
-#include "analysis/PairCounting.h"
-#include "analysis/Tables.h"
+#include "analysis/pairs/PairCounting.h"
+#include "analysis/tables/Tables.h"
 
 namespace Main {
 

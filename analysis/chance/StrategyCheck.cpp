@@ -1,11 +1,11 @@
 // The strategy check: a rule's picked pairs walked forward draw by draw
 // against what a fair lottery hands the same picks.
-#include "analysis/StrategyCheck.h"
+#include "analysis/chance/StrategyCheck.h"
 
-#include "analysis/DrawSets.h"
-#include "analysis/Errors.h"
-#include "analysis/PairOrder.h"
-#include "analysis/Tables.h"
+#include "analysis/pairs/DrawSets.h"
+#include "analysis/pairs/PairOrder.h"
+#include "analysis/tables/Errors.h"
+#include "analysis/tables/Tables.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "analysis/IntegerText.h"
+#include "analysis/files/IntegerText.h"
 
-#include "analysis/Errors.h"
-#include "analysis/TextEncoding.h"
+#include "analysis/files/TextEncoding.h"
+#include "analysis/tables/Errors.h"
 
 #include <string>
 

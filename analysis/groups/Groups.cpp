@@ -1,10 +1,10 @@
 // Numbers, pairs and triples counted over the most recent draws.
-#include "analysis/Groups.h"
+#include "analysis/groups/Groups.h"
 
-#include "analysis/DrawSets.h"
-#include "analysis/Errors.h"
-#include "analysis/PairOrder.h"
-#include "analysis/Tables.h"
+#include "analysis/pairs/DrawSets.h"
+#include "analysis/pairs/PairOrder.h"
+#include "analysis/tables/Errors.h"
+#include "analysis/tables/Tables.h"
 
 #include <algorithm>
 #include <cmath>

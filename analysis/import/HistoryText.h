@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/TextFile.h"
+#include "analysis/files/TextFile.h"
 
 #include <cstdint>
 #include <string>

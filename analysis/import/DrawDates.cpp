@@ -1,6 +1,6 @@
-#include "analysis/DrawDates.h"
+#include "analysis/import/DrawDates.h"
 
-#include "analysis/TextEncoding.h"
+#include "analysis/files/TextEncoding.h"
 
 #include <array>
 #include <cctype>

@@ -1,9 +1,9 @@
-#include "analysis/DrawFileLoader.h"
+#include "analysis/files/DrawFileLoader.h"
 
-#include "analysis/Errors.h"
-#include "analysis/IntegerText.h"
-#include "analysis/Tables.h"
-#include "analysis/TextFile.h"
+#include "analysis/files/IntegerText.h"
+#include "analysis/files/TextFile.h"
+#include "analysis/tables/Errors.h"
+#include "analysis/tables/Tables.h"
 
 #include <string_view>
 

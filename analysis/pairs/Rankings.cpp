@@ -1,6 +1,6 @@
-#include "analysis/Rankings.h"
+#include "analysis/pairs/Rankings.h"
 
-#include "analysis/Tables.h"
+#include "analysis/tables/Tables.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,4 +1,4 @@
-#include "analysis/FixedTable.h"
+#include "analysis/tables/FixedTable.h"
 
 #include <cstdio>
 #include <cstdlib>

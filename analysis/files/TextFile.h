@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/ReadOnlyFile.h"
+#include "analysis/files/ReadOnlyFile.h"
 
 #include <array>
 #include <cstddef>

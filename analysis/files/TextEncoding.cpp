@@ -1,4 +1,4 @@
-#include "analysis/TextEncoding.h"
+#include "analysis/files/TextEncoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The import layout read from the history itself: the delimiter, the header,
 // the draw-number field, the main numbers, M and the order of the rows.
-#include "analysis/DrawDates.h"
-#include "analysis/DrawImport.h"
-#include "analysis/HistoryText.h"
-#include "analysis/TextEncoding.h"
+#include "analysis/files/TextEncoding.h"
+#include "analysis/import/DrawDates.h"
+#include "analysis/import/DrawImport.h"
+#include "analysis/import/HistoryText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "analysis/Tables.h"
+#include "analysis/tables/Tables.h"
 
 namespace Main {
 

@@ -3,10 +3,10 @@
 // figure is the share of simulated histories at least as extreme; see
 // A. C. Davison, D. V. Hinkley, "Bootstrap Methods and their Application",
 // 1997, ch. 4.2).
-#include "analysis/Fairness.h"
+#include "analysis/chance/Fairness.h"
 
-#include "analysis/Records.h"
-#include "analysis/Tables.h"
+#include "analysis/tables/Records.h"
+#include "analysis/tables/Tables.h"
 
 #include <algorithm>
 #include <array>

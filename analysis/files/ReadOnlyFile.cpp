@@ -1,6 +1,6 @@
-#include "analysis/ReadOnlyFile.h"
+#include "analysis/files/ReadOnlyFile.h"
 
-#include "analysis/Errors.h"
+#include "analysis/tables/Errors.h"
 
 #include <algorithm>
 

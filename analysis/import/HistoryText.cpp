@@ -1,7 +1,7 @@
-#include "analysis/HistoryText.h"
+#include "analysis/import/HistoryText.h"
 
-#include "analysis/Errors.h"
-#include "analysis/TextEncoding.h"
+#include "analysis/files/TextEncoding.h"
+#include "analysis/tables/Errors.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "analysis/TextFile.h"
+#include "analysis/files/TextFile.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "analysis/RecentPairs.h"
+#include "analysis/pairs/RecentPairs.h"
 
-#include "analysis/PairCounting.h"
-#include "analysis/Tables.h"
+#include "analysis/pairs/PairCounting.h"
+#include "analysis/tables/Tables.h"
 
 namespace Main {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/FixedTable.h"
+#include "analysis/tables/FixedTable.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Tables.h"
+#include "analysis/tables/Tables.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Records.h"
+#include "analysis/tables/Records.h"
 
 #include <algorithm>
 #include <array>
