@@ -3,6 +3,7 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/RecentFiles.h"
+#include "ui/ReportWindows.h"
 #include "ui/widgets/Gauge.h"
 #include "ui/widgets/LabelText.h"
 #include "ui/widgets/StringGrid.h"
@@ -66,7 +67,7 @@ void TForm1::startNewFile(const QString& fileName)
     Button1->setEnabled(true);
     for (QPushButton* button : { Button2, Button3, Button4, Button5 })
         button->setEnabled(false);
-    setAnalysisEnabled(false);
+    reports_->setStatisticsReady(false);
 }
 
 void TForm1::N3Click()

@@ -11,13 +11,10 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class TFairnessReport;
 class TGauge;
-class TGroupTableWindow;
-class TPairMap;
 class TReusedFileDialog;
 class TRecentFiles;
-class TStrategyReport;
+class TReportWindows;
 class TStringGrid;
 
 // The main window: the menu, the commands, the pair list, the central
@@ -47,6 +44,10 @@ public:
     // answered; on failure nothing changes.
     void importDrawHistory(const QString& fileName, const Main::TImportLayout& layout, int32_t lastDraws);
 
+    // The row of the central table that shows the pair, in whatever order the
+    // table is now, becomes its current row.
+    void selectPairRow(int32_t first, int32_t second);
+
 public slots:
     void N2Click(); // Файл → Открыть
     void N3Click(); // Файл → Выход
@@ -58,10 +59,6 @@ public slots:
     void Button4Click(); // sort by last draw, or undo
     void Button5Click(); // sort by gap, or undo
     void ImportClick(); // Файл → Импорт…
-    void PairMapClick(); // Анализ → Карта пар
-    void FairnessClick(); // Анализ → Проверка случайности
-    void GroupsClick(); // Анализ → Числа, пары, тройки
-    void StrategyClick(); // Анализ → Проверка стратегии
 
 protected:
     // One local file dropped on the window is opened as if chosen in the dialog.
@@ -88,8 +85,6 @@ private:
     void prepareOpenDialog();
     void startNewFile(const QString& fileName);
     void showLotteryType(); // "Лотерея типа: K из M" from the header values
-    void setAnalysisEnabled(bool enabled);
-    void selectPairRow(int32_t first, int32_t second);
     void createControls();
     void createMenu();
     void setFocusOrder();
@@ -103,10 +98,7 @@ private:
     QPointer<TReusedFileDialog> openDialog_;
     QPointer<TReusedFileDialog> importFileDialog_;
     TRecentFiles* recentFiles_ = nullptr;
-    QPointer<TPairMap> pairMap_;
-    QPointer<TFairnessReport> fairnessReport_;
-    QPointer<TGroupTableWindow> groupTable_;
-    QPointer<TStrategyReport> strategyReport_;
+    TReportWindows* reports_ = nullptr; // the "Анализ" and "Билеты" windows
 
     QLabel* Label1;
     QLabel* Label2;
@@ -145,11 +137,6 @@ private:
     QAction* N6;
     QAction* ImportAction;
     QMenu* RecentFilesMenu;
-    QMenu* AnalysisMenu;
-    QAction* PairMapAction;
-    QAction* FairnessAction;
-    QAction* GroupsAction;
-    QAction* StrategyAction;
 
     TSortToggle hitsToggle_ {};
     TSortToggle lastDrawToggle_ {};

@@ -3,6 +3,7 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/RecentFiles.h"
+#include "ui/ReportMenus.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/Gauge.h"
 #include "ui/widgets/LabelText.h"
@@ -145,17 +146,6 @@ void TForm1::createMenu()
     N3 = N1->addAction("Выход", this, &TForm1::N3Click);
     N3->setObjectName("N3");
     N3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    AnalysisMenu = bar->addMenu("Анализ");
-    AnalysisMenu->setObjectName("AnalysisMenu");
-    PairMapAction = AnalysisMenu->addAction("Карта пар", this, &TForm1::PairMapClick);
-    PairMapAction->setObjectName("PairMapAction");
-    FairnessAction = AnalysisMenu->addAction("Проверка случайности", this, &TForm1::FairnessClick);
-    FairnessAction->setObjectName("FairnessAction");
-    GroupsAction = AnalysisMenu->addAction("Числа, пары, тройки", this, &TForm1::GroupsClick);
-    GroupsAction->setObjectName("GroupsAction");
-    StrategyAction = AnalysisMenu->addAction("Проверка стратегии", this, &TForm1::StrategyClick);
-    StrategyAction->setObjectName("StrategyAction");
-    setAnalysisEnabled(false);
     N4 = bar->addMenu("Помощь");
     N4->setObjectName("N4");
     N5 = N4->addAction("О программе", this, &TForm1::N5Click);
@@ -163,6 +153,7 @@ void TForm1::createMenu()
     N6 = N4->addAction("Помощь", this, &TForm1::N6Click);
     N6->setObjectName("N6");
     N6->setShortcut(QKeySequence(Qt::Key_F1));
+    reports_ = AddReportMenus(this, N4->menuAction());
 }
 
 void TForm1::setFocusOrder()

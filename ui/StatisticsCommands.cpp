@@ -3,6 +3,7 @@
 #include "ui/Main.h"
 
 #include "ui/CommandGuard.h"
+#include "ui/ReportWindows.h"
 #include "ui/widgets/Gauge.h"
 #include "ui/widgets/LabelText.h"
 #include "ui/widgets/StringGrid.h"
@@ -98,7 +99,7 @@ void TForm1::Button2Click()
             button->setEnabled(true);
         Button2->setEnabled(false);
         Gauge1->addProgress(LastStep);
-        setAnalysisEnabled(true);
+        reports_->setStatisticsReady(true);
     });
 }
 
@@ -128,4 +129,23 @@ void TForm1::Button4Click()
 void TForm1::Button5Click()
 {
     RunCommand([this] { toggleSort(gapToggle_); });
+}
+
+// The row of the central table that shows the pair, in whatever order the
+// table is now, becomes its current row.
+void TForm1::selectPairRow(int32_t first, int32_t second)
+{
+    int32_t pairNo = 0;
+    for (int32_t i = 1; i <= Main::PairCount && pairNo == 0; ++i)
+        if (Main::Pairs[i].First == first && Main::Pairs[i].Second == second)
+            pairNo = i;
+    const QString number = QString::number(pairNo);
+    QAbstractItemModel* model = StringGrid2->model();
+    for (int row = 1; pairNo > 0 && row < model->rowCount(); ++row)
+        if (model->index(row, 0).data().toString() == number) {
+            const QModelIndex index = model->index(row, 0);
+            StringGrid2->setCurrentIndex(index);
+            StringGrid2->scrollTo(index, QAbstractItemView::PositionAtCenter);
+            return;
+        }
 }
