@@ -15,3 +15,4 @@
 #include "analysis/tables/Errors.h"
 #include "analysis/tables/Records.h"
 #include "analysis/tables/Tables.h"
+#include "analysis/wheels/Wheels.h"

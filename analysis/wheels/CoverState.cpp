@@ -1,0 +1,168 @@
+// The drawn sets a set of tickets answers, kept up to date as tickets change.
+#include "analysis/wheels/CoverState.h"
+
+#include "analysis/wheels/WheelRequest.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace Main::WheelDetail {
+
+TCoverState::TCoverState(int32_t v, int32_t k, int32_t t, int32_t p)
+    : v_(v)
+    , k_(k)
+    , t_(t)
+    , p_(p)
+    , binomial_(static_cast<std::size_t>((v + 1) * (p + 1)))
+{
+    for (int32_t n = 0; n <= v; ++n)
+        for (int32_t r = 0; r <= p; ++r)
+            binomial_[static_cast<std::size_t>(n * (p + 1) + r)]
+                = static_cast<int32_t>(std::min<int64_t>(Binomial(n, r), std::numeric_limits<int32_t>::max()));
+    const auto sets = static_cast<std::size_t>(Binomial(v, p));
+    cover_.assign(sets, 0);
+    uncovered_.resize(sets);
+    where_.resize(sets);
+    for (std::size_t i = 0; i < sets; ++i) {
+        uncovered_[i] = static_cast<int32_t>(i);
+        where_[i] = static_cast<int32_t>(i);
+    }
+}
+
+int32_t TCoverState::rank(TPointSet set) const
+{
+    int32_t rank = 0;
+    int32_t i = 1;
+    set.forEach([&](int32_t s) { rank += binomial_[static_cast<std::size_t>(s * (p_ + 1) + i++)]; });
+    return rank;
+}
+
+TPointSet TCoverState::unrank(int32_t rank) const
+{
+    TPointSet set;
+    int32_t s = v_ - 1;
+    for (int32_t i = p_; i >= 1; --i) {
+        while (binomial_[static_cast<std::size_t>(s * (p_ + 1) + i)] > rank)
+            --s;
+        set.add(s);
+        rank -= binomial_[static_cast<std::size_t>(s * (p_ + 1) + i)];
+        --s;
+    }
+    return set;
+}
+
+void TCoverState::increment(int32_t rank)
+{
+    const auto r = static_cast<std::size_t>(rank);
+    if (cover_[r]++ == 0) {
+        const auto at = static_cast<std::size_t>(where_[r]);
+        const int32_t last = uncovered_.back();
+        uncovered_[at] = last;
+        where_[static_cast<std::size_t>(last)] = static_cast<int32_t>(at);
+        uncovered_.pop_back();
+        where_[r] = -1;
+    }
+}
+
+void TCoverState::decrement(int32_t rank)
+{
+    const auto r = static_cast<std::size_t>(rank);
+    if (--cover_[r] == 0) {
+        where_[r] = static_cast<int32_t>(uncovered_.size());
+        uncovered_.push_back(rank);
+    }
+}
+
+template <class F> void TCoverState::forEachSwapped(TPointSet with, TPointSet exclude, int32_t point, F&& f) const
+{
+    int32_t inside[128];
+    int32_t outside[128];
+    int32_t in = 0;
+    int32_t out = 0;
+    for (int32_t x = 0; x < v_; ++x) {
+        if (with.has(x))
+            inside[in++] = x;
+        else if (!exclude.has(x) && x != point)
+            outside[out++] = x;
+    }
+    TPointSet base;
+    base.add(point);
+    ForEachSubset(inside, in, t_ - 1, base,
+        [&](TPointSet part) { ForEachSubset(outside, out, p_ - t_, part, [&](TPointSet set) { f(rank(set)); }); });
+}
+
+void TCoverState::changeTicket(TPointSet ticket, int32_t by)
+{
+    int32_t inside[128];
+    int32_t outside[128];
+    int32_t in = 0;
+    int32_t out = 0;
+    for (int32_t x = 0; x < v_; ++x)
+        (ticket.has(x) ? inside[in++] : outside[out++]) = x;
+    for (int32_t i = t_; i <= std::min(in, p_); ++i)
+        ForEachSubset(inside, in, i, TPointSet {}, [&](TPointSet part) {
+            ForEachSubset(outside, out, p_ - i, part, [&](TPointSet set) {
+                if (by > 0)
+                    increment(rank(set));
+                else
+                    decrement(rank(set));
+            });
+        });
+}
+
+int32_t TCoverState::onlyAnsweredBy(TPointSet ticket) const
+{
+    int32_t inside[128];
+    int32_t outside[128];
+    int32_t in = 0;
+    int32_t out = 0;
+    for (int32_t x = 0; x < v_; ++x)
+        (ticket.has(x) ? inside[in++] : outside[out++]) = x;
+    int32_t only = 0;
+    for (int32_t i = t_; i <= std::min(in, p_); ++i)
+        ForEachSubset(inside, in, i, TPointSet {}, [&](TPointSet part) {
+            ForEachSubset(outside, out, p_ - i, part,
+                [&](TPointSet set) { only += cover_[static_cast<std::size_t>(rank(set))] == 1 ? 1 : 0; });
+        });
+    return only;
+}
+
+int32_t TCoverState::swapDelta(TPointSet ticket, int32_t out, int32_t in) const
+{
+    TPointSet rest = ticket;
+    rest.remove(out);
+    TPointSet exclude = ticket;
+    exclude.add(in);
+    int32_t delta = 0;
+    forEachSwapped(rest, exclude, out, [&](int32_t r) { delta += cover_[static_cast<std::size_t>(r)] == 1 ? 1 : 0; });
+    forEachSwapped(rest, exclude, in, [&](int32_t r) { delta -= cover_[static_cast<std::size_t>(r)] == 0 ? 1 : 0; });
+    return delta;
+}
+
+void TCoverState::swap(TPointSet ticket, int32_t out, int32_t in)
+{
+    TPointSet rest = ticket;
+    rest.remove(out);
+    TPointSet exclude = ticket;
+    exclude.add(in);
+    // Gains first, so that no count passes through zero needlessly.
+    forEachSwapped(rest, exclude, in, [&](int32_t r) { increment(r); });
+    forEachSwapped(rest, exclude, out, [&](int32_t r) { decrement(r); });
+}
+
+int32_t TCoverState::gainOfAdding(TPointSet partial, int32_t point) const
+{
+    TPointSet exclude = partial;
+    exclude.add(point);
+    int32_t gain = 0;
+    forEachSwapped(
+        partial, exclude, point, [&](int32_t r) { gain += cover_[static_cast<std::size_t>(r)] == 0 ? 1 : 0; });
+    return gain;
+}
+
+int64_t TCoverState::gainWork(int32_t size) const
+{
+    return Binomial(size, t_ - 1) * Binomial(v_ - size - 1, p_ - t_);
+}
+
+} // namespace Main::WheelDetail
