@@ -15,4 +15,5 @@
 #include "analysis/tables/Errors.h"
 #include "analysis/tables/Records.h"
 #include "analysis/tables/Tables.h"
+#include "analysis/wheels/TicketCheck.h"
 #include "analysis/wheels/Wheels.h"
