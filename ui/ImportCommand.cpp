@@ -6,8 +6,13 @@
 #include "ui/ImportDialog.h"
 #include "ui/ImportMemory.h"
 #include "ui/RecentFiles.h"
+#include "ui/history/HistoryBody.h"
+#include "ui/history/NetworkLimits.h"
 
 #include "ui/widgets/ReusedFileDialog.h"
+
+#include <QFileInfo>
+#include <QUrl>
 
 void TForm1::ImportClick()
 {
@@ -26,6 +31,15 @@ void TForm1::ImportClick()
 
 void TForm1::importFile(const QString& fileName)
 {
+    // A ZIP of one delimited file is read as that file.
+    const TReadableHistory readable
+        = ReadableHistory(fileName, TBodySource::File, TNetworkLimits::FromSettings().maxBytes);
+    importHistory(readable.fileName, fileName);
+}
+
+void TForm1::importHistory(const QString& readFile, const QString& source)
+{
+    const QString& fileName = readFile;
     const std::string name = fileName.toStdString();
     const Main::TImportProposal proposal = Main::ProposeImport(name);
     const std::vector<std::string> head = Main::ReadHistoryHead(name, ImportMemory::HeadLines);
@@ -40,10 +54,19 @@ void TForm1::importFile(const QString& fileName)
     }
 
     TImportDialog dialog(fileName, shown.Layout, notes, shown.MaxNumberTyped, this);
+    const QUrl address(source);
+    const bool fromFile = !address.isValid() || address.scheme().size() < 2 || address.isLocalFile();
+    if (readFile != source)
+        dialog.setSourceName(fromFile ? QFileInfo(source).fileName() : address.toDisplayString());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TRememberedLayout chosen { dialog.layout(), dialog.maxNumberTyped() };
-    importDrawHistory(fileName, chosen.Layout, dialog.lastDraws());
+    Main::ImportDrawHistory(name, chosen.Layout, dialog.lastDraws());
+    // An address is no file to offer in the file dialogs or "Недавние файлы".
+    startNewFile(fromFile ? source : lastFileName_);
+    showLotteryType();
+    if (fromFile)
+        recentFiles_->add(source);
 
     // A correction is remembered; M that only followed the draws is not one.
     const auto withoutM = [](Main::TImportLayout layout) {

@@ -180,6 +180,11 @@ void TImportDialog::showLayout(const Main::TImportLayout& layout)
     drawNoBox_->setCurrentIndex(layout.DrawNoField);
 }
 
+void TImportDialog::setSourceName(const QString& name)
+{
+    setWindowTitle(tr("Импорт истории тиражей — %1").arg(name));
+}
+
 Main::TImportLayout TImportDialog::layout() const
 {
     Main::TImportLayout layout;

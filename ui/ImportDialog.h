@@ -31,6 +31,10 @@ public:
     TImportDialog(const QString& fileName, const Main::TImportLayout& proposed, const QStringList& notes = {},
         bool maxNumberTyped = false, QWidget* parent = nullptr);
 
+    // The name in the title when the file read is not the one the player
+    // named: a download, or a file unpacked from a ZIP.
+    void setSourceName(const QString& name);
+
     Main::TImportLayout layout() const;
     int32_t lastDraws() const;
     bool maxNumberTyped() const { return maxNumberTyped_; }

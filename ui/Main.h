@@ -48,6 +48,12 @@ public:
     // table is now, becomes its current row.
     void selectPairRow(int32_t first, int32_t second);
 
+    // The import dialog for a history read from `readFile` that came from
+    // `source` (a file path, or an address it was downloaded from), then the
+    // import it was answered with. The file read may be a download or a file
+    // unpacked from a ZIP; the player sees the source's name.
+    void importHistory(const QString& readFile, const QString& source);
+
 public slots:
     void N2Click(); // Файл → Открыть
     void N3Click(); // Файл → Выход
@@ -59,6 +65,7 @@ public slots:
     void Button4Click(); // sort by last draw, or undo
     void Button5Click(); // sort by gap, or undo
     void ImportClick(); // Файл → Импорт…
+    void ImportUrlClick(); // Файл → Импорт по адресу…
 
 protected:
     // One local file dropped on the window is opened as if chosen in the dialog.
@@ -136,6 +143,7 @@ private:
     QAction* N5;
     QAction* N6;
     QAction* ImportAction;
+    QAction* ImportUrlAction;
     QMenu* RecentFilesMenu;
 
     TSortToggle hitsToggle_ {};

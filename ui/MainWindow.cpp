@@ -139,6 +139,8 @@ void TForm1::createMenu()
     N2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ImportAction = N1->addAction("Импорт…", this, &TForm1::ImportClick);
     ImportAction->setObjectName("ImportAction");
+    ImportUrlAction = N1->addAction(tr("Импорт по адресу…"), this, &TForm1::ImportUrlClick);
+    ImportUrlAction->setObjectName("ImportUrlAction");
     RecentFilesMenu = N1->addMenu("Недавние файлы");
     RecentFilesMenu->setObjectName("RecentFilesMenu");
     recentFiles_ = new TRecentFiles(
