@@ -23,6 +23,7 @@ TCoverState::TCoverState(int32_t v, int32_t k, int32_t t, int32_t p)
     cover_.assign(sets, 0);
     uncovered_.resize(sets);
     where_.resize(sets);
+    weight_.assign(sets, 1);
     for (std::size_t i = 0; i < sets; ++i) {
         uncovered_[i] = static_cast<int32_t>(i);
         where_[i] = static_cast<int32_t>(i);
@@ -76,8 +77,45 @@ void TCoverState::decrement(int32_t rank)
 template <class F> void TCoverState::forEachSwapped(TPointSet with, TPointSet exclude, int32_t point, F&& f) const
 {
     int32_t inside[128];
-    int32_t outside[128];
     int32_t in = 0;
+    if (p_ == t_) {
+        // A covering: the drawn sets are `point` and t - 1 points of `with`,
+        // ranked as they are listed, with `point` put in its place.
+        with.forEach([&](int32_t x) { inside[in++] = x; });
+        const int32_t r = t_ - 1;
+        if (r > in)
+            return;
+        int32_t index[128];
+        for (int32_t i = 0; i < r; ++i)
+            index[i] = i;
+        const int32_t* c = binomial_.data();
+        const auto stride = static_cast<std::size_t>(p_ + 1);
+        for (;;) {
+            int32_t rank = 0;
+            std::size_t place = 1;
+            bool placed = false;
+            for (int32_t i = 0; i < r; ++i) {
+                const int32_t u = inside[index[i]];
+                if (!placed && point < u) {
+                    rank += c[static_cast<std::size_t>(point) * stride + place++];
+                    placed = true;
+                }
+                rank += c[static_cast<std::size_t>(u) * stride + place++];
+            }
+            if (!placed)
+                rank += c[static_cast<std::size_t>(point) * stride + place];
+            f(rank);
+            int32_t i = r - 1;
+            while (i >= 0 && index[i] == in - r + i)
+                --i;
+            if (i < 0)
+                return;
+            ++index[i];
+            for (int32_t j = i + 1; j < r; ++j)
+                index[j] = index[j - 1] + 1;
+        }
+    }
+    int32_t outside[128];
     int32_t out = 0;
     for (int32_t x = 0; x < v_; ++x) {
         if (with.has(x))
@@ -137,6 +175,30 @@ int32_t TCoverState::swapDelta(TPointSet ticket, int32_t out, int32_t in) const
     forEachSwapped(rest, exclude, out, [&](int32_t r) { delta += cover_[static_cast<std::size_t>(r)] == 1 ? 1 : 0; });
     forEachSwapped(rest, exclude, in, [&](int32_t r) { delta -= cover_[static_cast<std::size_t>(r)] == 0 ? 1 : 0; });
     return delta;
+}
+
+int64_t TCoverState::weightedSwapDelta(TPointSet ticket, int32_t out, int32_t in) const
+{
+    TPointSet rest = ticket;
+    rest.remove(out);
+    TPointSet exclude = ticket;
+    exclude.add(in);
+    int64_t delta = 0;
+    forEachSwapped(rest, exclude, out, [&](int32_t r) {
+        const auto i = static_cast<std::size_t>(r);
+        delta += cover_[i] == 1 ? weight_[i] : 0;
+    });
+    forEachSwapped(rest, exclude, in, [&](int32_t r) {
+        const auto i = static_cast<std::size_t>(r);
+        delta -= cover_[i] == 0 ? weight_[i] : 0;
+    });
+    return delta;
+}
+
+void TCoverState::raiseUnansweredWeights()
+{
+    for (int32_t r : uncovered_)
+        ++weight_[static_cast<std::size_t>(r)];
 }
 
 void TCoverState::swap(TPointSet ticket, int32_t out, int32_t in)

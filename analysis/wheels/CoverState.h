@@ -2,6 +2,7 @@
 
 #include "analysis/wheels/PointSet.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -56,6 +57,11 @@ public:
     // The change in unanswered drawn sets if `out` in the ticket (which must
     // be in) were replaced by `in` (not in it).
     int32_t swapDelta(TPointSet ticket, int32_t out, int32_t in) const;
+    // The same with each drawn set counted by its weight.
+    int64_t weightedSwapDelta(TPointSet ticket, int32_t out, int32_t in) const;
+    // Every unanswered drawn set weighs one more; all weigh 1 after resetWeights().
+    void raiseUnansweredWeights();
+    void resetWeights() { std::fill(weight_.begin(), weight_.end(), 1); }
     void swap(TPointSet ticket, int32_t out, int32_t in);
 
     // The drawn sets not yet answered that `point` would answer if added to
@@ -77,6 +83,7 @@ private:
     std::vector<int32_t> cover_; // per drawn set: tickets meeting it in >= t points
     std::vector<int32_t> uncovered_; // ranks with cover_ 0
     std::vector<int32_t> where_; // per drawn set: its place in uncovered_, or -1
+    std::vector<int32_t> weight_; // per drawn set: how long it has gone unanswered, plus 1
 };
 
 } // namespace Main::WheelDetail

@@ -1,6 +1,8 @@
-// The wheel search: a greedy wheel at once, then two annealing threads for
-// the rest of the budget, the smallest complete wheel kept.
+// The wheel search: a greedy wheel at once, or a wheel from a known design
+// when smaller, then two local search threads (one annealing, one weighted
+// tabu search) for the rest of the budget, the smallest complete wheel kept.
 #include "analysis/wheels/Annealing.h"
+#include "analysis/wheels/DesignWheel.h"
 #include "analysis/wheels/GreedyWheel.h"
 #include "analysis/wheels/LowerBound.h"
 #include "analysis/wheels/MissCount.h"
@@ -30,7 +32,7 @@ std::vector<TPointSet> Search(const TWheelShape& shape, std::vector<TPointSet> s
         threads.emplace_back([&shared, &shape, seed, i] {
             try {
                 Anneal(shape.V, shape.K, shape.T, shape.P, shared,
-                    seed * 0x9E3779B97F4A7C15ull + static_cast<uint64_t>(i) + 1);
+                    seed * 0x9E3779B97F4A7C15ull + static_cast<uint64_t>(i) + 1, i % 2 == 1);
             } catch (...) {
                 // Out of memory in one thread: the other and the best so far stand.
             }
@@ -59,6 +61,12 @@ TWheel MakeWheel(const TWheelRequest& request, std::chrono::milliseconds budget,
     std::vector<TPointSet> tickets = GreedyWheel(shape.V, shape.K, shape.T, shape.P, seed);
     if (CountMisses(shape.V, shape.T, shape.P, tickets) != 0)
         throw std::logic_error("the greedy wheel misses drawn sets");
+    if (shape.T == shape.P) {
+        std::vector<TPointSet> designed = DesignWheel(shape.V, shape.K, shape.T, seed);
+        if (!designed.empty() && designed.size() < tickets.size()
+            && CountMisses(shape.V, shape.T, shape.P, designed) == 0)
+            tickets = std::move(designed);
+    }
     if (budget.count() > 0 && static_cast<int64_t>(tickets.size()) > wheel.LowerBound
         && std::chrono::steady_clock::now() < deadline && !(cancelled && cancelled())) {
         std::vector<TPointSet> found = Search(shape, tickets, wheel.LowerBound, deadline, seed, cancelled);

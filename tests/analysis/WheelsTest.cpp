@@ -222,7 +222,7 @@ TEST(Wheels, RefusalsNameTheProblem)
 
 TEST(Wheels, BudgetAndCancellingAreHonoured)
 {
-    const TWheelRequest hard = Request(Spread(26), 6, 3, 3);
+    const TWheelRequest hard = Request(Spread(24), 6, 3, 3);
     struct TCase {
         std::chrono::milliseconds budget;
         bool cancelAtOnce;
@@ -245,6 +245,33 @@ TEST(Wheels, BudgetAndCancellingAreHonoured)
         EXPECT_EQ(WheelMisses(hard, wheel.Tickets), 0);
         ExpectWellFormed(hard, wheel);
     }
+}
+
+TEST(Wheels, StructuredWheelsComeFromTheirDesignsAtOnce)
+{
+    // Steiner systems, where every Match numbers lie on exactly one ticket:
+    // projective and affine planes, inversive planes and S(3,6,22).
+    struct TCase {
+        TShape shape;
+        std::size_t size;
+    };
+    const TCase cases[] = {
+        { { 21, 5, 2, 2 }, 21 },
+        { { 31, 6, 2, 2 }, 31 },
+        { { 25, 5, 2, 2 }, 30 },
+        { { 49, 7, 2, 2 }, 56 },
+        { { 17, 5, 3, 3 }, 68 },
+        { { 26, 6, 3, 3 }, 130 },
+        { { 22, 6, 3, 3 }, 77 },
+        { { 10, 4, 3, 3 }, 30 },
+    };
+    for (const auto& c : cases) {
+        const TWheelRequest request = Request(Spread(c.shape.v), c.shape.k, c.shape.t, c.shape.p);
+        const TWheel wheel = MakeWheel(request, 0ms);
+        EXPECT_EQ(wheel.Tickets.size(), c.size) << c.shape.v << " " << c.shape.k << " " << c.shape.t;
+        EXPECT_EQ(WheelMisses(request, wheel.Tickets), 0);
+    }
+    ExpectWellFormed(Request(Spread(26), 6, 3, 3), MakeWheel(Request(Spread(26), 6, 3, 3), 0ms));
 }
 
 TEST(Wheels, SmallWheelsReachTheirLowerBound)
