@@ -250,6 +250,25 @@ private slots:
         QVERIFY2(clock.elapsed() < 5000, "the limits cut the download off at once");
     }
 
+    // A server that never stops sending, too slowly to finish, meets the
+    // deadline; fractions of a second are taken.
+    void theWholeDownloadHasADeadline()
+    {
+        TProgramSettings settings;
+        settings.setValue("Network/TimeoutSeconds", "0.5");
+        settings.setValue("Network/DeadlineSeconds", "1.5");
+        LoopbackServer server;
+        server.on("/trickle", Answer { "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n" + Csv, 60, false, 100 });
+        QElapsedTimer clock;
+        clock.start();
+        const THistoryFetchResult result = Fetch(server.url("/trickle"));
+        QCOMPARE(result.status, TStatus::Failed);
+        QCOMPARE(result.error,
+            QString("Загрузка не уложилась в 1.5 с; предел задан в настройках (Network/DeadlineSeconds)"));
+        QVERIFY(clock.elapsed() >= 1400 && clock.elapsed() < 4000);
+        settings.remove("Network/DeadlineSeconds");
+    }
+
     void noConnection()
     {
         quint16 port = 0;

@@ -9,6 +9,7 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -29,6 +30,7 @@ public:
         QByteArray bytes; // status line, headers, blank line, body
         qsizetype sendOnly = -1; // only the first bytes, then silence with the connection open
         bool closeEarly = false; // after sendOnly bytes, close instead of keeping silent
+        int trickleMs = 0; // after sendOnly bytes, the rest one byte at a time, one every trickleMs
     };
     using Script = std::function<Answer(const Request&)>;
 
@@ -130,6 +132,19 @@ private:
         socket->write(answer.bytes.left(answer.sendOnly));
         if (answer.closeEarly)
             socket->disconnectFromHost();
+        if (answer.trickleMs > 0) {
+            auto* timer = new QTimer(socket);
+            auto sent = std::make_shared<qsizetype>(answer.sendOnly);
+            QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, sent, bytes = answer.bytes] {
+                if (*sent >= bytes.size()) {
+                    timer->stop();
+                    socket->disconnectFromHost();
+                    return;
+                }
+                socket->write(bytes.mid((*sent)++, 1));
+            });
+            timer->start(answer.trickleMs);
+        }
     }
 
     std::unique_ptr<QTcpServer> server_;

@@ -18,11 +18,6 @@ bool IsSuccess(int status)
     return status >= 200 && status < 300;
 }
 
-QString Megabytes(qint64 bytes)
-{
-    return QString::number(bytes / (1024 * 1024));
-}
-
 } // namespace
 
 THistoryDownload::THistoryDownload(THistoryFetch request, TNetworkLimits limits, QObject* parent)
@@ -32,25 +27,26 @@ THistoryDownload::THistoryDownload(THistoryFetch request, TNetworkLimits limits,
     , manager_(new QNetworkAccessManager(this))
 {
     stallTimer_.setSingleShot(true);
-    stallTimer_.setInterval(limits_.timeoutSeconds * 1000);
+    stallTimer_.setInterval(limits_.timeoutMs);
     connect(&stallTimer_, &QTimer::timeout, this, [this] {
         // Nothing at all from the server is "no answer"; silence after the
         // answer began is a transfer stalled halfway.
+        const QString seconds = TNetworkLimits::Seconds(limits_.timeoutMs);
         if (status_ == 0)
-            fail(QCoreApplication::translate(
-                "HistoryDownload", "Сервер %1 не ответил за %n с", nullptr, limits_.timeoutSeconds)
-                     .arg(host()));
+            fail(QCoreApplication::translate("HistoryDownload", "Сервер %1 не ответил за %2 с").arg(host(), seconds));
         else
-            fail(QCoreApplication::translate("HistoryDownload",
-                "Передача остановилась на середине: %n с не пришло ни байта (получено %1 байт)", nullptr,
-                limits_.timeoutSeconds)
+            fail(QCoreApplication::translate(
+                "HistoryDownload", "Передача остановилась на середине: %1 с не пришло ни байта (получено %2 байт)")
+                     .arg(seconds)
                      .arg(received_));
     });
     deadlineTimer_.setSingleShot(true);
-    deadlineTimer_.setInterval(limits_.deadlineSeconds * 1000);
+    deadlineTimer_.setInterval(limits_.deadlineMs);
     connect(&deadlineTimer_, &QTimer::timeout, this, [this] {
-        fail(QCoreApplication::translate(
-            "HistoryDownload", "Загрузка не уложилась в %n с", nullptr, limits_.deadlineSeconds));
+        fail(QCoreApplication::translate("HistoryDownload",
+            "Загрузка не уложилась в %1 с; предел задан в настройках "
+            "(Network/DeadlineSeconds)")
+                 .arg(TNetworkLimits::Seconds(limits_.deadlineMs)));
     });
 }
 
@@ -123,7 +119,7 @@ void THistoryDownload::headersArrived()
         fail(QCoreApplication::translate("HistoryDownload",
             "Файл по адресу больше %1 МБ (%2 МБ); предел задан "
             "в настройках (Network/MaxMegabytes)")
-                 .arg(Megabytes(limits_.maxBytes), Megabytes(expected_)));
+                 .arg(TNetworkLimits::Megabytes(limits_.maxBytes), TNetworkLimits::Megabytes(expected_)));
         return;
     }
     if (!body_) {
@@ -150,7 +146,7 @@ void THistoryDownload::bodyArrived()
         fail(QCoreApplication::translate("HistoryDownload",
             "Файл по адресу больше %1 МБ; предел задан в "
             "настройках (Network/MaxMegabytes)")
-                 .arg(Megabytes(limits_.maxBytes)));
+                 .arg(TNetworkLimits::Megabytes(limits_.maxBytes)));
         return;
     }
     if (body_->write(bytes) != bytes.size()) {

@@ -7,15 +7,26 @@
 TNetworkLimits TNetworkLimits::FromSettings()
 {
     const TProgramSettings settings;
-    TNetworkLimits limits;
-    // A value that is not a positive number is taken as the default.
-    const auto positive = [&settings](const char* key, qint64 fallback) {
+    // A value that is not a positive number is taken as the default; a huge
+    // one is cut to a day, a week, a gigabyte.
+    const auto positive = [&settings](const char* key, double fallback, double most) {
         bool ok = false;
-        const qint64 value = settings.value(key).toLongLong(&ok);
-        return ok && value > 0 ? value : fallback;
+        const double value = settings.value(key).toDouble(&ok);
+        return ok && value > 0 ? std::min(value, most) : fallback;
     };
-    limits.timeoutSeconds = int(std::min<qint64>(positive("Network/TimeoutSeconds", 30), 24 * 3600));
-    limits.deadlineSeconds = int(std::min<qint64>(positive("Network/DeadlineSeconds", 600), 7 * 24 * 3600));
-    limits.maxBytes = std::min<qint64>(positive("Network/MaxMegabytes", 50), 1024 * 1024) * 1024 * 1024;
+    TNetworkLimits limits;
+    limits.timeoutMs = std::max(1, int(positive("Network/TimeoutSeconds", 30, 24 * 3600) * 1000));
+    limits.deadlineMs = std::max(1, int(positive("Network/DeadlineSeconds", 600, 7 * 24 * 3600) * 1000));
+    limits.maxBytes = std::max<qint64>(1, qint64(positive("Network/MaxMegabytes", 50, 1024) * 1024 * 1024));
     return limits;
+}
+
+QString TNetworkLimits::Seconds(int ms)
+{
+    return QString::number(ms / 1000.0);
+}
+
+QString TNetworkLimits::Megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024 * 1024), 'g', 3);
 }
