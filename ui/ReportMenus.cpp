@@ -1,6 +1,7 @@
 // The main window's "Анализ" menu: the pair map, the fairness check, the
-// table of numbers, pairs and triples and the strategy check, each a window
-// of its own that stays open beside the main window.
+// table of numbers, pairs and triples and the strategy check; and its
+// "Билеты" menu: wheels and ticket checks. Each is a window of its own that
+// stays open beside the main window.
 #include "ui/ReportMenus.h"
 
 #include "ui/Main.h"
@@ -9,6 +10,7 @@
 #include "ui/reports/GroupTableWindow.h"
 #include "ui/reports/PairMap.h"
 #include "ui/reports/StrategyReport.h"
+#include "ui/tickets/TicketsWindow.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -53,5 +55,11 @@ TReportWindows* AddReportMenus(TForm1* form, QAction* before)
                 return report;
             },
             nullptr, &TStrategyReport::refresh));
+    QMenu* tickets
+        = reports->addMenu(form->menuBar(), before, "TicketsMenu", QT_TRANSLATE_NOOP("TReportWindows", "Билеты"));
+    reports->add(tickets,
+        MakeReport<TTicketsWindow>(
+            "TicketsAction", QT_TRANSLATE_NOOP("TReportWindows", "Составить и проверить билеты…"), TNeeds::Nothing,
+            [form] { return new TTicketsWindow(form, form); }, &TTicketsWindow::followLoadedDraws));
     return reports;
 }

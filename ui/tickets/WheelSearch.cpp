@@ -1,0 +1,116 @@
+#include "ui/tickets/WheelSearch.h"
+
+#include <QtConcurrent>
+
+#include <array>
+#include <chrono>
+#include <exception>
+
+namespace {
+
+// Budgets of the successive runs: a first wheel at once, then longer runs,
+// each a fresh search that starts with another seed.
+constexpr std::array<std::chrono::milliseconds, 5> Budgets { std::chrono::milliseconds(0),
+    std::chrono::milliseconds(500), std::chrono::milliseconds(2000), std::chrono::milliseconds(8000),
+    std::chrono::milliseconds(30000) };
+
+} // namespace
+
+TWheelSearch::TWheelSearch(QObject* parent)
+    : QObject(parent)
+    , shared_(std::make_shared<TShared>())
+{
+    poll_.setInterval(100);
+    connect(&poll_, &QTimer::timeout, this, [this] {
+        check();
+        emit progress();
+    });
+    connect(&watcher_, &QFutureWatcher<void>::finished, this, [this] {
+        poll_.stop();
+        elapsed_ = clock_.elapsed();
+        running_ = false;
+        check();
+        emit finished();
+    });
+}
+
+TWheelSearch::~TWheelSearch()
+{
+    shared_->cancel = true;
+    watcher_.waitForFinished();
+}
+
+void TWheelSearch::start(const Main::TWheelRequest& request, const std::optional<TFound>& from)
+{
+    stop();
+    watcher_.waitForFinished();
+    shared_ = std::make_shared<TShared>();
+    shared_->best = from;
+    if (from)
+        shared_->lowerBound = from->wheel.LowerBound;
+    shownVersion_ = 0;
+    running_ = true;
+    elapsed_ = 0;
+    clock_.start();
+    poll_.start();
+    const uint64_t seed = nextSeed_;
+    nextSeed_ += Budgets.size();
+    watcher_.setFuture(QtConcurrent::run([shared = shared_, request, seed] {
+        const auto cancelled = [&shared] { return shared->cancel.load(std::memory_order_relaxed); };
+        try {
+            for (std::size_t run = 0; run < Budgets.size() && !cancelled(); ++run) {
+                Main::TWheel wheel = Main::MakeWheel(request, Budgets[run], seed + run, cancelled);
+                const int64_t misses = Main::WheelMisses(request, wheel.Tickets);
+                std::lock_guard lock(shared->mutex);
+                shared->lowerBound = wheel.LowerBound;
+                if (!shared->best || misses < shared->best->misses
+                    || (misses == shared->best->misses && wheel.Tickets.size() < shared->best->wheel.Tickets.size())) {
+                    shared->best = TFound { std::move(wheel), misses };
+                    ++shared->version;
+                }
+                if (shared->best->misses == 0
+                    && static_cast<int64_t>(shared->best->wheel.Tickets.size()) <= shared->lowerBound)
+                    break; // as few as any wheel can have
+            }
+        } catch (const std::exception& e) {
+            std::lock_guard lock(shared->mutex);
+            shared->error = QString::fromUtf8(e.what());
+        }
+    }));
+}
+
+void TWheelSearch::stop()
+{
+    shared_->cancel = true;
+}
+
+void TWheelSearch::check()
+{
+    int64_t version = 0;
+    {
+        std::lock_guard lock(shared_->mutex);
+        version = shared_->version;
+    }
+    if (version != shownVersion_) {
+        shownVersion_ = version;
+        emit improved();
+    }
+}
+
+std::optional<TWheelSearch::TFound> TWheelSearch::best() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->best;
+}
+
+int64_t TWheelSearch::lowerBound() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->lowerBound;
+}
+
+QString TWheelSearch::error() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->error;
+}
