@@ -39,8 +39,8 @@ QString Guarantee(const TAim& aim, int64_t misses)
     const auto v = static_cast<int32_t>(aim.numbers.size());
     const QString all = Count(Binomial(v, aim.drawn));
     if (misses > 0)
-        return Tr("Гарантия НЕ выполнена: %n комбинаций из C(%1,%2) = %3 не совпадают ни с одним билетом в %4 "
-                  "числах.",
+        return Tr("Гарантии «%4, если выпало %2» нет: %n комбинаций из C(%1,%2) = %3 не совпадают ни с одним "
+                  "билетом в %4 числах.",
             static_cast<int>(std::min<int64_t>(misses, 1 << 30)))
             .arg(v)
             .arg(aim.drawn)
