@@ -58,8 +58,9 @@ private slots:
     void analysisMenuFollowsTheWorkflow()
     {
         auto* bar = form->menuBar();
-        QCOMPARE(bar->actions().size(), 3);
+        QCOMPARE(bar->actions().size(), 4);
         QCOMPARE(bar->actions()[1]->menu(), find<QMenu>("AnalysisMenu"));
+        QCOMPARE(bar->actions()[2]->menu(), find<QMenu>("TicketsMenu"));
         QCOMPARE(find<QMenu>("AnalysisMenu")->title(), QString("Анализ"));
         QVERIFY(!analysisEnabled());
         open(Examples + "/6-49.txt");
