@@ -174,6 +174,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("HTTP error") << "/missing"
                                     << "ответил ошибкой HTTP 404 (Not Found)";
+        QTest::newRow("unasked 304") << "/unchanged"
+                                     << "ответил ошибкой HTTP 304 (Not Modified)";
         QTest::newRow("server error") << "/broken"
                                       << "ответил ошибкой HTTP 503 (Service Unavailable)";
         QTest::newRow("block page") << "/blocked"
@@ -218,6 +220,7 @@ private slots:
         LoopbackServer server;
         server.on("/missing", LoopbackServer::Reply(404, "Not Found", "nothing here"));
         server.on("/broken", LoopbackServer::Reply(503, "Service Unavailable", Csv));
+        server.on("/unchanged", Answer { "HTTP/1.1 304 Not Modified\r\nConnection: close\r\n\r\n" });
         server.on("/blocked",
             LoopbackServer::Ok("\xEF\xBB\xBF\n<!DOCTYPE html><html><head><title>Access denied</title></head></html>"));
         server.on("/xml", LoopbackServer::Ok("<?xml version=\"1.0\"?><draws><draw>1</draw></draws>"));

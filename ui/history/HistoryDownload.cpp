@@ -171,7 +171,8 @@ void THistoryDownload::replyFinished()
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QNetworkReply::NetworkError error = reply->error();
-    if (status == 304) {
+    const bool conditional = !request_.etag.isEmpty() || !request_.lastModified.isEmpty();
+    if (status == 304 && conditional) {
         result_.etag = reply->hasRawHeader("ETag") ? reply->rawHeader("ETag") : request_.etag;
         result_.lastModified
             = reply->hasRawHeader("Last-Modified") ? reply->rawHeader("Last-Modified") : request_.lastModified;
