@@ -52,6 +52,13 @@ int32_t LoadedM()
     return Main::MaxNumber >= 2 && Main::MaxNumber <= 99 ? Main::MaxNumber : 49;
 }
 
+// A line of text that takes no room while it has nothing to say.
+void ShowText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
 QString Seconds(qint64 ms)
 {
     return QLocale().toString(static_cast<double>(ms) / 1000.0, 'f', 1);
@@ -452,14 +459,15 @@ void TTicketsWindow::showSearchState()
     const std::optional<TWheelSearch::TFound> best = search_.best();
     const QString size = best ? tr("%n билетов", nullptr, static_cast<int>(best->wheel.Tickets.size())) : tr("ещё нет");
     if (running)
-        searchState_->setText(tr("Идёт поиск: %1 с. Лучшая система пока: %2; нижняя граница: %3.")
-                                  .arg(Seconds(search_.elapsedMs()))
-                                  .arg(size)
-                                  .arg(search_.lowerBound()));
+        ShowText(searchState_,
+            tr("Идёт поиск: %1 с. Лучшая система пока: %2; нижняя граница: %3.")
+                .arg(Seconds(search_.elapsedMs()))
+                .arg(size)
+                .arg(search_.lowerBound()));
     else if (fromWheel_ && best)
-        searchState_->setText(tr("Поиск занял %1 с.").arg(Seconds(search_.elapsedMs())));
+        ShowText(searchState_, tr("Поиск занял %1 с.").arg(Seconds(search_.elapsedMs())));
     else
-        searchState_->clear();
+        ShowText(searchState_, {});
 }
 
 void TTicketsWindow::showTickets(
@@ -479,22 +487,23 @@ void TTicketsWindow::showResultTexts()
     const int32_t count = model_->rowCount();
     if (count == 0) {
         ticketsCount_->setText(tr("Билетов пока нет: введите числа и нажмите «Составить билеты», или возьмите свои."));
-        guarantee_->clear();
+        ShowText(guarantee_, {});
         return;
     }
     if (!fromWheel_) {
         ticketsCount_->setText(tr("Ваши билеты: %1.").arg(count));
         const auto v = static_cast<int32_t>(aim_.numbers.size());
         if (TicketsTexts::Binomial(v, aim_.drawn) > MaxCombinations) {
-            guarantee_->setText(tr("Гарантия «%1, если выпало %2» на %3 числах ваших билетов не проверялась: "
-                                   "слишком много комбинаций.")
-                                    .arg(aim_.match)
-                                    .arg(aim_.drawn)
-                                    .arg(v));
+            ShowText(guarantee_,
+                tr("Гарантия «%1, если выпало %2» на %3 числах ваших билетов не проверялась: "
+                   "слишком много комбинаций.")
+                    .arg(aim_.match)
+                    .arg(aim_.drawn)
+                    .arg(v));
             return;
         }
         const Main::TWheelRequest own { aim_.numbers, model_->ticketSize(), aim_.match, aim_.drawn };
-        guarantee_->setText(TicketsTexts::Guarantee(aim_, Main::WheelMisses(own, model_->tickets())));
+        ShowText(guarantee_, TicketsTexts::Guarantee(aim_, Main::WheelMisses(own, model_->tickets())));
         return;
     }
     const std::optional<TWheelSearch::TFound> best = search_.best();
@@ -505,7 +514,7 @@ void TTicketsWindow::showResultTexts()
         text += QLatin1Char(' ') + tr("Найденная система наименьшая из возможных.");
     ticketsCount_->setText(text);
     if (best)
-        guarantee_->setText(TicketsTexts::Guarantee(aim_, best->misses));
+        ShowText(guarantee_, TicketsTexts::Guarantee(aim_, best->misses));
 }
 
 void TTicketsWindow::showChance()
@@ -513,11 +522,12 @@ void TTicketsWindow::showChance()
     const TicketInput::TNumbers parsed = TicketInput::ParseNumbers(numbersEdit_->text(), lotteryMBox_->value());
     const auto v = static_cast<int32_t>(parsed.numbers.size());
     if (!parsed.error.isEmpty() || v < drawnBox_->value()) {
-        chance_->clear();
+        ShowText(chance_, {});
         return;
     }
-    chance_->setText(TicketsTexts::Chance(
-        lotteryMBox_->value(), lotteryKBox_->value(), v, drawnBox_->value(), ticketSizeBox_->value()));
+    ShowText(chance_,
+        TicketsTexts::Chance(
+            lotteryMBox_->value(), lotteryKBox_->value(), v, drawnBox_->value(), ticketSizeBox_->value()));
 }
 
 void TTicketsWindow::fillRandom()
