@@ -63,6 +63,8 @@ void TForm1::startNewFile(const QString& fileName)
     lastFileName_ = fileName;
     Gauge1->setProgress(0);
     fileLoaded_ = true;
+    storedHistory_ = 0;
+    UpdateAction->setEnabled(false);
 
     Button1->setEnabled(true);
     for (QPushButton* button : { Button2, Button3, Button4, Button5 })

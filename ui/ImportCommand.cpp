@@ -37,7 +37,7 @@ void TForm1::importFile(const QString& fileName)
     importHistory(readable.fileName, fileName);
 }
 
-void TForm1::importHistory(const QString& readFile, const QString& source)
+void TForm1::importHistory(const QString& readFile, const QString& source, const THistoryFetchResult* fetched)
 {
     const QString& fileName = readFile;
     const std::string name = fileName.toStdString();
@@ -61,12 +61,8 @@ void TForm1::importHistory(const QString& readFile, const QString& source)
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TRememberedLayout chosen { dialog.layout(), dialog.maxNumberTyped() };
-    Main::ImportDrawHistory(name, chosen.Layout, dialog.lastDraws());
-    // An address is no file to offer in the file dialogs or "Недавние файлы".
-    startNewFile(fromFile ? source : lastFileName_);
-    showLotteryType();
-    if (fromFile)
-        recentFiles_->add(source);
+    importAndStore(
+        fileName, fromFile ? QFileInfo(source).absoluteFilePath() : source, chosen.Layout, dialog.lastDraws(), fetched);
 
     // A correction is remembered; M that only followed the draws is not one.
     const auto withoutM = [](Main::TImportLayout layout) {
@@ -78,11 +74,7 @@ void TForm1::importHistory(const QString& readFile, const QString& source)
         ImportMemory::Remember(head, chosen);
 }
 
-// As after a successful Open: results on screen stay until computed again.
 void TForm1::importDrawHistory(const QString& fileName, const Main::TImportLayout& layout, int32_t lastDraws)
 {
-    Main::ImportDrawHistory(fileName.toStdString(), layout, lastDraws);
-    startNewFile(fileName);
-    showLotteryType();
-    recentFiles_->add(fileName);
+    importAndStore(fileName, {}, layout, lastDraws);
 }

@@ -9,8 +9,7 @@ namespace {
 const QString Group = QStringLiteral("importLayouts");
 
 struct TEntry {
-    QString header; // the last header line; empty without a header
-    int fields = 0; // without a header: fields of the first line
+    TFileShape shape;
     TRememberedLayout remembered;
 };
 
@@ -25,18 +24,6 @@ const std::string* FirstLine(const std::vector<std::string>& head, int32_t heade
 int FieldCount(const std::string& line, char delimiter)
 {
     return static_cast<int>(Main::SplitImportLine(line, delimiter).size());
-}
-
-bool Matches(const TEntry& entry, const std::vector<std::string>& head)
-{
-    const Main::TImportLayout& layout = entry.remembered.Layout;
-    if (!entry.header.isEmpty())
-        return layout.HeaderLines >= 1 && static_cast<std::size_t>(layout.HeaderLines) <= head.size()
-            && QString::fromStdString(head[static_cast<std::size_t>(layout.HeaderLines - 1)]) == entry.header;
-    const std::string* first = FirstLine(head, 0);
-    Main::TImportLayout widest = layout;
-    widest.MaxNumber = 99;
-    return first && FieldCount(*first, layout.Delimiter) == entry.fields && !Main::ImportRowProblem(*first, widest);
 }
 
 QString FieldsText(const std::vector<int32_t>& fields)
@@ -64,8 +51,8 @@ std::vector<TEntry> ReadEntries()
     for (int i = 0; i < size && i < ImportMemory::Kept; ++i) {
         settings.setArrayIndex(i);
         TEntry entry;
-        entry.header = settings.value("header").toString();
-        entry.fields = settings.value("fields").toInt();
+        entry.shape.Header = settings.value("header").toString();
+        entry.shape.Fields = settings.value("fields").toInt();
         Main::TImportLayout& layout = entry.remembered.Layout;
         layout.Delimiter = static_cast<char>(settings.value("delimiter", ',').toInt());
         layout.HeaderLines = settings.value("headerLines").toInt();
@@ -88,28 +75,19 @@ namespace ImportMemory {
 std::optional<TRememberedLayout> Recall(const std::vector<std::string>& head)
 {
     for (const TEntry& entry : ReadEntries())
-        if (Matches(entry, head))
+        if (HasShape(head, entry.remembered.Layout, entry.shape))
             return entry.remembered;
     return std::nullopt;
 }
 
 void Remember(const std::vector<std::string>& head, const TRememberedLayout& remembered)
 {
-    const Main::TImportLayout& layout = remembered.Layout;
-    TEntry entry { {}, 0, remembered };
-    if (layout.HeaderLines >= 1) {
-        if (static_cast<std::size_t>(layout.HeaderLines) > head.size())
-            return; // a header longer than what is looked at is not recognised again
-        entry.header = QString::fromStdString(head[static_cast<std::size_t>(layout.HeaderLines - 1)]);
-    } else if (const std::string* first = FirstLine(head, 0)) {
-        entry.fields = FieldCount(*first, layout.Delimiter);
-    } else {
+    const auto shape = ShapeOf(head, remembered.Layout);
+    if (!shape)
         return;
-    }
-
-    std::vector<TEntry> entries { entry };
+    std::vector<TEntry> entries { TEntry { *shape, remembered } };
     for (const TEntry& old : ReadEntries())
-        if (old.header != entry.header || old.fields != entry.fields)
+        if (old.shape != *shape)
             entries.push_back(old);
     if (entries.size() > static_cast<std::size_t>(Kept))
         entries.resize(static_cast<std::size_t>(Kept));
@@ -121,8 +99,8 @@ void Remember(const std::vector<std::string>& head, const TRememberedLayout& rem
         const TEntry& e = entries[static_cast<std::size_t>(i)];
         const Main::TImportLayout& l = e.remembered.Layout;
         settings.setArrayIndex(i);
-        settings.setValue("header", e.header);
-        settings.setValue("fields", e.fields);
+        settings.setValue("header", e.shape.Header);
+        settings.setValue("fields", e.shape.Fields);
         settings.setValue("delimiter", static_cast<int>(l.Delimiter));
         settings.setValue("headerLines", l.HeaderLines);
         settings.setValue("drawNoField", l.DrawNoField);
@@ -132,6 +110,32 @@ void Remember(const std::vector<std::string>& head, const TRememberedLayout& rem
         settings.setValue("maxNumberTyped", e.remembered.MaxNumberTyped);
     }
     settings.endArray();
+}
+
+std::optional<TFileShape> ShapeOf(const std::vector<std::string>& head, const Main::TImportLayout& layout)
+{
+    TFileShape shape;
+    if (layout.HeaderLines >= 1) {
+        if (static_cast<std::size_t>(layout.HeaderLines) > head.size())
+            return std::nullopt; // a header longer than what is looked at is not recognised again
+        shape.Header = QString::fromStdString(head[static_cast<std::size_t>(layout.HeaderLines - 1)]);
+    } else if (const std::string* first = FirstLine(head, 0)) {
+        shape.Fields = FieldCount(*first, layout.Delimiter);
+    } else {
+        return std::nullopt;
+    }
+    return shape;
+}
+
+bool HasShape(const std::vector<std::string>& head, const Main::TImportLayout& layout, const TFileShape& shape)
+{
+    if (!shape.Header.isEmpty())
+        return layout.HeaderLines >= 1 && static_cast<std::size_t>(layout.HeaderLines) <= head.size()
+            && QString::fromStdString(head[static_cast<std::size_t>(layout.HeaderLines - 1)]) == shape.Header;
+    const std::string* first = FirstLine(head, 0);
+    Main::TImportLayout widest = layout;
+    widest.MaxNumber = 99;
+    return first && FieldCount(*first, layout.Delimiter) == shape.Fields && !Main::ImportRowProblem(*first, widest);
 }
 
 } // namespace ImportMemory

@@ -12,6 +12,8 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class TGauge;
+class THistoriesWindow;
+struct THistoryFetchResult;
 class TReusedFileDialog;
 class TRecentFiles;
 class TReportWindows;
@@ -41,8 +43,27 @@ public:
     void importFile(const QString& fileName);
 
     // Imports a delimited history as "Импорт…" does once its dialogs are
-    // answered; on failure nothing changes.
+    // answered, with the file's full path as its source; see importAndStore.
     void importDrawHistory(const QString& fileName, const Main::TImportLayout& layout, int32_t lastDraws);
+
+    // Reads every draw of the delimited history `fileName` with the layout and
+    // keeps them in the store of histories with `source` (a file's full path
+    // or an http(s) address), the layout and, from a download (`fetched`, may
+    // be null), its ETag and Last-Modified: a history already stored for the
+    // same source and layout gets the draws it lacks, as an update adds them;
+    // otherwise a new one is stored. Then the tables are loaded from the
+    // stored history's most recent `lastDraws` draws, the window is left as
+    // after "Импорт…" and "Обновить историю" updates that history. On any
+    // failure (the file, the layout, the store) nothing changes: tables,
+    // window and store are as they were, and the exception goes on.
+    void importAndStore(const QString& fileName, const QString& source, const Main::TImportLayout& layout,
+        int32_t lastDraws, const THistoryFetchResult* fetched = nullptr);
+
+    // Loads a stored history's most recent draws into the tables as the import
+    // does and makes it the one "Обновить историю" updates.
+    void openStoredHistory(qint64 id);
+    // The stored history the tables were loaded from; 0 when they were not.
+    qint64 storedHistory() const { return storedHistory_; }
 
     // The row of the central table that shows the pair, in whatever order the
     // table is now, becomes its current row.
@@ -51,8 +72,9 @@ public:
     // The import dialog for a history read from `readFile` that came from
     // `source` (a file path, or an address it was downloaded from), then the
     // import it was answered with. The file read may be a download or a file
-    // unpacked from a ZIP; the player sees the source's name.
-    void importHistory(const QString& readFile, const QString& source);
+    // unpacked from a ZIP; the player sees the source's name. The history is
+    // kept in the store with `fetched`'s validators (see importAndStore).
+    void importHistory(const QString& readFile, const QString& source, const THistoryFetchResult* fetched = nullptr);
 
 public slots:
     void N2Click(); // Файл → Открыть
@@ -66,6 +88,8 @@ public slots:
     void Button5Click(); // sort by gap, or undo
     void ImportClick(); // Файл → Импорт…
     void ImportUrlClick(); // Файл → Импорт по адресу…
+    void UpdateClick(); // Файл → Обновить историю
+    void HistoriesClick(); // Файл → Истории…
 
 protected:
     // One local file dropped on the window is opened as if chosen in the dialog.
@@ -99,6 +123,8 @@ private:
     void fillCentralTable(const Main::TStatTable& source);
     void showExtremes(const TExtremePanel& panel);
     void toggleSort(TSortToggle& toggle);
+    void showStoredHistory(qint64 id, const QString& source);
+    void updateHistory(qint64 id);
 
     bool fileLoaded_ = false;
     QString lastFileName_;
@@ -106,6 +132,9 @@ private:
     QPointer<TReusedFileDialog> importFileDialog_;
     TRecentFiles* recentFiles_ = nullptr;
     TReportWindows* reports_ = nullptr; // the "Анализ" and "Билеты" windows
+    QPointer<THistoriesWindow> historiesWindow_;
+    qint64 storedHistory_ = 0;
+    qint64 relayoutHistory_ = 0; // while an update reads its source with a new layout: the history updated
 
     QLabel* Label1;
     QLabel* Label2;
@@ -144,6 +173,8 @@ private:
     QAction* N6;
     QAction* ImportAction;
     QAction* ImportUrlAction;
+    QAction* UpdateAction;
+    QAction* HistoriesAction;
     QMenu* RecentFilesMenu;
 
     TSortToggle hitsToggle_ {};

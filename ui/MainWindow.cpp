@@ -141,6 +141,12 @@ void TForm1::createMenu()
     ImportAction->setObjectName("ImportAction");
     ImportUrlAction = N1->addAction(tr("Импорт по адресу…"), this, &TForm1::ImportUrlClick);
     ImportUrlAction->setObjectName("ImportUrlAction");
+    UpdateAction = N1->addAction(tr("Обновить историю"), this, &TForm1::UpdateClick);
+    UpdateAction->setObjectName("UpdateAction");
+    UpdateAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    UpdateAction->setEnabled(false);
+    HistoriesAction = N1->addAction(tr("Истории…"), this, &TForm1::HistoriesClick);
+    HistoriesAction->setObjectName("HistoriesAction");
     RecentFilesMenu = N1->addMenu("Недавние файлы");
     RecentFilesMenu->setObjectName("RecentFilesMenu");
     recentFiles_ = new TRecentFiles(

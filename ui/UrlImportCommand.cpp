@@ -28,12 +28,12 @@ void TForm1::ImportUrlClick()
             break;
         }
         if (address.isLocalFile()) {
-            importHistory(fetched.fileName, address.toLocalFile());
+            importHistory(fetched.fileName, address.toLocalFile(), &fetched);
             return;
         }
         QUrl source = address;
         if (fetched.movedPermanently && OfferMovedAddress(address, fetched.finalUrl))
             source = fetched.finalUrl;
-        importHistory(fetched.fileName, source.toString());
+        importHistory(fetched.fileName, source.toString(), &fetched);
     });
 }

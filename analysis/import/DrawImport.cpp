@@ -266,6 +266,13 @@ TImportResult ScanDrawHistory(const std::string& fileName, const TImportLayout& 
 TImportResult ScanDrawHistoryWhile(const std::string& fileName, const TImportLayout& layout,
     const std::function<bool(int32_t row, const TDrawRecord& draw)>& goodRow)
 {
+    return ScanDrawHistoryLines(fileName, layout,
+        [&goodRow](int32_t row, std::string_view, const TDrawRecord& draw) { return goodRow(row, draw); });
+}
+
+TImportResult ScanDrawHistoryLines(const std::string& fileName, const TImportLayout& layout,
+    const std::function<bool(int32_t row, std::string_view line, const TDrawRecord& draw)>& goodRow)
+{
     if (layout.NumberFields.empty() || layout.NumberFields.size() > MaxNumbersPerDraw)
         throw EAnalysisError("В тираже должно быть от 1 до 20 чисел");
     THistoryText text(fileName);
@@ -280,7 +287,7 @@ TImportResult ScanDrawHistoryWhile(const std::string& fileName, const TImportLay
         SplitInto(line, layout.Delimiter, buffers, nullptr);
         if (auto problem = ReadRow(buffers.fields, layout, draw))
             result.Skipped.push_back({ text.lineNo(), std::move(*problem) });
-        else if (!goodRow(result.Rows, draw))
+        else if (!goodRow(result.Rows, line, draw))
             break;
     }
     return result;

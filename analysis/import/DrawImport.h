@@ -93,6 +93,10 @@ TImportResult ScanDrawHistory(const std::string& fileName, const TImportLayout& 
 TImportResult ScanDrawHistoryWhile(const std::string& fileName, const TImportLayout& layout,
     const std::function<bool(int32_t row, const TDrawRecord& draw)>& goodRow);
 
+// ScanDrawHistoryWhile that also hands over the row's line as read (UTF-8).
+TImportResult ScanDrawHistoryLines(const std::string& fileName, const TImportLayout& layout,
+    const std::function<bool(int32_t row, std::string_view line, const TDrawRecord& draw)>& goodRow);
+
 // One line cut into fields as TImportLayout describes. With `origins`, the
 // field of the line as cut at the delimiters (1-based) that each field came
 // from, so that a header's names can be matched with the fields.

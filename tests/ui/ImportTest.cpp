@@ -27,6 +27,7 @@ class ImportTest : public QObject, MainWindowFixture {
 
 private:
     QTemporaryDir settingsDir;
+    QTemporaryDir dataDir; // the store of histories every import keeps
     QString label(const char* name) { return widget<QLabel>(name)->text(); }
     QStringList centralTable()
     {
@@ -117,7 +118,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
+        qputenv("XDG_DATA_HOME", dataDir.path().toUtf8());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     }
     void init()
