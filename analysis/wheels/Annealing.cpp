@@ -82,14 +82,19 @@ public:
     }
 
 private:
+    // Large requests take a while to set up: a stop is heeded meanwhile,
+    // leaving the thread to return.
     void restartFrom(const std::vector<TPointSet>& wheel)
     {
         tickets_ = wheel;
         tabuUntil_.assign(wheel.size() * 128, 0);
         index_.reset(v_, tickets_);
         state_ = std::make_unique<TCoverState>(v_, k_, t_, p_);
-        for (TPointSet ticket : tickets_)
+        for (TPointSet ticket : tickets_) {
+            if (shared_.done())
+                return;
             state_->addTicket(ticket);
+        }
         dropOne();
     }
 
@@ -110,6 +115,8 @@ private:
         int32_t fewest = -1;
         int32_t ties = 0;
         for (std::size_t i = 0; i < tickets_.size(); ++i) {
+            if (shared_.done())
+                return;
             const int32_t lost = state_->onlyAnsweredBy(tickets_[i]);
             if (fewest < 0 || lost < fewest) {
                 fewest = lost;

@@ -24,6 +24,25 @@ TCoverState::TCoverState(int32_t v, int32_t k, int32_t t, int32_t p)
     uncovered_.resize(sets);
     where_.resize(sets);
     weight_.assign(sets, 1);
+    if (p == t && t >= 2) {
+        // The (t-1)-subsets of the k-1 places of a ticket other than one point.
+        std::vector<int32_t> index(static_cast<std::size_t>(t - 1));
+        for (int32_t i = 0; i < t - 1; ++i)
+            index[static_cast<std::size_t>(i)] = i;
+        const int32_t n = k - 1;
+        const int32_t r = t - 1;
+        for (;;) {
+            combinations_.insert(combinations_.end(), index.begin(), index.end());
+            int32_t i = r - 1;
+            while (i >= 0 && index[static_cast<std::size_t>(i)] == n - r + i)
+                --i;
+            if (i < 0)
+                break;
+            ++index[static_cast<std::size_t>(i)];
+            for (int32_t j = i + 1; j < r; ++j)
+                index[static_cast<std::size_t>(j)] = index[static_cast<std::size_t>(j - 1)] + 1;
+        }
+    }
     for (std::size_t i = 0; i < sets; ++i) {
         uncovered_[i] = static_cast<int32_t>(i);
         where_[i] = static_cast<int32_t>(i);
@@ -167,6 +186,48 @@ int32_t TCoverState::onlyAnsweredBy(TPointSet ticket) const
 
 int32_t TCoverState::swapDelta(TPointSet ticket, int32_t out, int32_t in) const
 {
+    if (p_ == t_ && !combinations_.empty()) {
+        // A covering: the drawn sets lost and gained are `out` and `in`, each
+        // with the same t - 1 other points of the ticket, ranked in one pass.
+        int32_t rest[128];
+        int32_t n = 0;
+        ticket.forEach([&](int32_t x) {
+            if (x != out)
+                rest[n++] = x;
+        });
+        const int32_t* c = binomial_.data();
+        const auto stride = static_cast<std::size_t>(p_ + 1);
+        const auto r = static_cast<std::size_t>(t_ - 1);
+        int32_t delta = 0;
+        for (std::size_t at = 0; at < combinations_.size(); at += r) {
+            int32_t lost = 0;
+            int32_t gained = 0;
+            std::size_t placeOut = 1;
+            std::size_t placeIn = 1;
+            bool outPlaced = false;
+            bool inPlaced = false;
+            for (std::size_t i = 0; i < r; ++i) {
+                const int32_t u = rest[combinations_[at + i]];
+                if (!outPlaced && out < u) {
+                    lost += c[static_cast<std::size_t>(out) * stride + placeOut++];
+                    outPlaced = true;
+                }
+                if (!inPlaced && in < u) {
+                    gained += c[static_cast<std::size_t>(in) * stride + placeIn++];
+                    inPlaced = true;
+                }
+                lost += c[static_cast<std::size_t>(u) * stride + placeOut++];
+                gained += c[static_cast<std::size_t>(u) * stride + placeIn++];
+            }
+            if (!outPlaced)
+                lost += c[static_cast<std::size_t>(out) * stride + placeOut];
+            if (!inPlaced)
+                gained += c[static_cast<std::size_t>(in) * stride + placeIn];
+            delta += (cover_[static_cast<std::size_t>(lost)] == 1 ? 1 : 0)
+                - (cover_[static_cast<std::size_t>(gained)] == 0 ? 1 : 0);
+        }
+        return delta;
+    }
     TPointSet rest = ticket;
     rest.remove(out);
     TPointSet exclude = ticket;

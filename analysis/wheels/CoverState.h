@@ -84,6 +84,7 @@ private:
     std::vector<int32_t> uncovered_; // ranks with cover_ 0
     std::vector<int32_t> where_; // per drawn set: its place in uncovered_, or -1
     std::vector<int32_t> weight_; // per drawn set: how long it has gone unanswered, plus 1
+    std::vector<int32_t> combinations_; // coverings, t >= 2: the (t-1)-subsets of 0..k-2, t - 1 places each
 };
 
 } // namespace Main::WheelDetail

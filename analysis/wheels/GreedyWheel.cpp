@@ -12,7 +12,7 @@ namespace {
 
 // Drawn sets visited for one point of a ticket at most; beyond it only some
 // candidate points, picked at random, are weighed.
-constexpr int64_t WorkPerPoint = 200'000;
+constexpr int64_t WorkPerPoint = 60'000;
 
 } // namespace
 

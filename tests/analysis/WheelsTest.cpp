@@ -1,4 +1,7 @@
 #include "analysis/Analysis.h"
+#include "analysis/wheels/CoverState.h"
+#include "analysis/wheels/MissCount.h"
+#include "analysis/wheels/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -272,6 +275,70 @@ TEST(Wheels, StructuredWheelsComeFromTheirDesignsAtOnce)
         EXPECT_EQ(WheelMisses(request, wheel.Tickets), 0);
     }
     ExpectWellFormed(Request(Spread(26), 6, 3, 3), MakeWheel(Request(Spread(26), 6, 3, 3), 0ms));
+}
+
+TEST(Wheels, MatchBelowDrawnIsNoLargerThanCoveringsOfGroups)
+{
+    // 3 if 6 on 24 numbers: of any 6 drawn, 3 fall into one half, so two
+    // 3 if 3 wheels on 12 numbers each will do; 2 if 5 on 20: four groups of 5,
+    // each answered by one ticket.
+    struct TCase {
+        TShape whole;
+        int32_t groups;
+        TShape group;
+    };
+    const TCase cases[] = { { { 24, 6, 3, 6 }, 2, { 12, 6, 3, 3 } }, { { 20, 5, 2, 5 }, 4, { 5, 5, 2, 2 } } };
+    for (const auto& c : cases) {
+        const TWheelRequest request = Request(Spread(c.whole.v), c.whole.k, c.whole.t, c.whole.p);
+        const TWheel wheel = MakeWheel(request, 0ms);
+        const TWheel group = MakeWheel(Request(Spread(c.group.v), c.group.k, c.group.t, c.group.p), 0ms);
+        EXPECT_LE(wheel.Tickets.size(), c.groups * group.Tickets.size()) << c.whole.v;
+        EXPECT_EQ(WheelMisses(request, wheel.Tickets), 0);
+        ExpectWellFormed(request, wheel);
+    }
+}
+
+TEST(Wheels, TheSearchWeighsEachMoveByTheChangeItMakes)
+{
+    // The cost change the search computes for moving one number of a ticket
+    // is the change in unanswered drawn sets that the move then makes.
+    using namespace WheelDetail;
+    TRandom random(3);
+    int32_t moves = 0;
+    for (int32_t trial = 0; trial < 30; ++trial) {
+        const int32_t v = 8 + random.below(14);
+        const int32_t k = 3 + random.below(4);
+        const int32_t t = 1 + random.below(std::min(k, 3));
+        const int32_t p = t + random.below(std::min(3, v - t) + 1);
+        TCoverState state(v, k, t, p);
+        std::vector<TPointSet> tickets(static_cast<std::size_t>(3 + random.below(20)));
+        for (auto& ticket : tickets) {
+            while (ticket.size() < k)
+                ticket.add(random.below(v));
+            state.addTicket(ticket);
+        }
+        for (int32_t move = 0; move < 60; ++move, ++moves) {
+            TPointSet& ticket = tickets[static_cast<std::size_t>(random.below(static_cast<int32_t>(tickets.size())))];
+            int32_t out = random.below(v);
+            int32_t in = random.below(v);
+            while (!ticket.has(out))
+                out = random.below(v);
+            while (ticket.has(in))
+                in = random.below(v);
+            const int32_t delta = state.swapDelta(ticket, out, in);
+            const int32_t before = state.uncovered();
+            state.swap(ticket, out, in);
+            ticket.remove(out);
+            ticket.add(in);
+            ASSERT_EQ(state.uncovered() - before, delta) << v << " " << k << " " << t << " " << p;
+        }
+        TCoverState fresh(v, k, t, p);
+        for (TPointSet ticket : tickets)
+            fresh.addTicket(ticket);
+        EXPECT_EQ(fresh.uncovered(), state.uncovered());
+        EXPECT_EQ(state.uncovered(), CountMisses(v, t, p, tickets));
+    }
+    EXPECT_EQ(moves, 1800);
 }
 
 TEST(Wheels, SmallWheelsReachTheirLowerBound)
