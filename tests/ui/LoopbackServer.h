@@ -49,6 +49,7 @@ public:
         if (!server_->listen(QHostAddress::LocalHost))
             qFatal("loopback server: %s", qPrintable(server_->errorString()));
         scheme_ = tls ? "https" : "http";
+        port_ = server_->serverPort();
     }
     ~LoopbackServer()
     {
@@ -56,7 +57,14 @@ public:
             delete socket.data();
     }
 
-    quint16 port() const { return server_->serverPort(); }
+    quint16 port() const { return port_; }
+    // No connection is taken until resume(), on the same port.
+    void stop() { server_->close(); }
+    void resume()
+    {
+        if (!server_->isListening() && !server_->listen(QHostAddress::LocalHost, port_))
+            qFatal("loopback server: %s", qPrintable(server_->errorString()));
+    }
     QString url(const QString& path) const
     {
         return QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme_).arg(port()).arg(path);
@@ -149,6 +157,7 @@ private:
 
     std::unique_ptr<QTcpServer> server_;
     QString scheme_;
+    quint16 port_ = 0;
     QMap<QByteArray, Script> scripts_;
     QList<Request> requests_;
     QList<QPointer<QTcpSocket>> sockets_;

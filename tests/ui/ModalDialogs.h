@@ -106,3 +106,28 @@ public:
 private:
     ModalAnswer<QFileDialog> answer_;
 };
+
+// Answers the next modal dialog named `name`, leaving every other one alone.
+class NamedDialogAnswer {
+public:
+    NamedDialogAnswer(const QString& name, std::function<void(QDialog*)> answer)
+    {
+        timer_.setInterval(2);
+        QObject::connect(&timer_, &QTimer::timeout, [this, name, answer] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog->objectName() != name)
+                return;
+            timer_.stop();
+            answered_ = true;
+            answer(dialog);
+            if (dialog->isVisible()) // a failed check inside `answer` must not hang the test
+                dialog->reject();
+        });
+        timer_.start();
+    }
+    bool answered() const { return answered_; }
+
+private:
+    QTimer timer_;
+    bool answered_ = false;
+};

@@ -22,31 +22,6 @@ using Answer = LoopbackServer::Answer;
 
 namespace {
 
-// Answers the next modal dialog named `name`, leaving every other one alone.
-class NamedDialogAnswer {
-public:
-    NamedDialogAnswer(const QString& name, std::function<void(QDialog*)> answer)
-    {
-        timer_.setInterval(2);
-        QObject::connect(&timer_, &QTimer::timeout, [this, name, answer] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || dialog->objectName() != name)
-                return;
-            timer_.stop();
-            answered_ = true;
-            answer(dialog);
-            if (dialog->isVisible()) // a failed check inside `answer` must not hang the test
-                dialog->reject();
-        });
-        timer_.start();
-    }
-    bool answered() const { return answered_; }
-
-private:
-    QTimer timer_;
-    bool answered_ = false;
-};
-
 // A 6 of 49 history, newest first, as a publisher's CSV.
 QByteArray HistoryCsv(int32_t count, uint32_t seed)
 {
@@ -77,7 +52,7 @@ struct Snapshot {
 class UrlImportTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
-    QTemporaryDir settingsDir;
+    QTemporaryDir settingsDir, dataDir;
 
     Snapshot snapshot()
     {
@@ -109,6 +84,7 @@ private slots:
     void initTestCase()
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        qputenv("XDG_DATA_HOME", dataDir.path().toUtf8()); // the store of histories, never the user's
         for (const char* name : { "http_proxy", "https_proxy", "all_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY" })
             qunsetenv(name);
         qputenv("no_proxy", "127.0.0.1");
