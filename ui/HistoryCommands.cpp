@@ -163,12 +163,13 @@ void TForm1::updateHistory(qint64 id)
                 throw;
             }
             relayoutHistory_ = 0;
-            if (storedHistory_ == id)
-                if (const auto after = store.history(history->Id))
-                    ShowMessage(tr("История «%1» прочитана с новым описанием полей. Новых тиражей: %2; всего: %3.")
-                                    .arg(after->Name)
-                                    .arg(after->DrawCount - before)
-                                    .arg(after->DrawCount));
+            // Cancelled, the history keeps the shape and layout it had.
+            const auto after = store.history(history->Id);
+            if (after && (after->Shape != history->Shape || after->Layout != history->Layout))
+                ShowMessage(tr("История «%1» прочитана с новым описанием полей. Новых тиражей: %2; всего: %3.")
+                                .arg(after->Name)
+                                .arg(after->DrawCount - before)
+                                .arg(after->DrawCount));
             return;
         }
 
