@@ -6,6 +6,7 @@
 #include "analysis/pairs/PairOrder.h"
 #include "analysis/tables/Errors.h"
 #include "analysis/tables/Tables.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -19,16 +20,14 @@ namespace {
 void CheckSettings(int32_t k, int32_t m, int32_t lines, TPairRule rule, int32_t picks, int32_t warmup, int32_t recent)
 {
     if (k < 2)
-        throw EAnalysisError("В тираже меньше двух чисел: пар нет");
+        throw EAnalysisError(Text(Messages::NoPairsInDraw));
     const int32_t pairs = m >= 2 ? m * (m - 1) / 2 : 0;
     if (picks < 1 || picks > pairs)
-        throw EAnalysisError(
-            "Играть можно от 1 до " + std::to_string(pairs) + " пар, а указано " + std::to_string(picks));
+        throw EAnalysisError(Text(Messages::PicksLimits, pairs, picks));
     if (warmup < 1 || warmup > lines - 1)
-        throw EAnalysisError("Тиражей для обучения должно быть от 1 до " + std::to_string(std::max(lines - 1, 0))
-            + ", а указано " + std::to_string(warmup));
+        throw EAnalysisError(Text(Messages::WarmupLimits, std::max(lines - 1, 0), warmup));
     if (rule == TPairRule::HotRecent && recent < 1)
-        throw EAnalysisError("Число последних тиражей R должно быть не меньше 1, а указано " + std::to_string(recent));
+        throw EAnalysisError(Text(Messages::RecentLimits, recent));
 }
 
 // The chance that a fair K-of-M draw holds n given numbers:

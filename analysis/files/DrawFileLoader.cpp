@@ -4,6 +4,7 @@
 #include "analysis/files/TextFile.h"
 #include "analysis/tables/Errors.h"
 #include "analysis/tables/Tables.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <string_view>
 
@@ -27,15 +28,6 @@ int32_t Field(std::string_view line, std::size_t column, std::size_t width)
     return StrToInt(FieldText(line, column, width));
 }
 
-std::string Format(std::string_view pattern, int32_t first, int32_t second)
-{
-    std::string text(pattern);
-    const auto put = [&text](int32_t value) { text.replace(text.find("%d"), 2, std::to_string(value)); };
-    put(first);
-    put(second);
-    return text;
-}
-
 } // namespace
 
 void LoadDrawFile(const std::string& fileName, const std::function<void()>& headerRead)
@@ -51,8 +43,7 @@ void LoadDrawFile(const std::string& fileName, const std::function<void()>& head
     if (headerRead)
         headerRead();
     if (NumbersPerDraw > MaxNumbersPerDraw)
-        throw ECapacityError(
-            Format("Лотерея типа %d из %d не поддерживается: в тираже не больше 20 чисел", NumbersPerDraw, MaxNumber));
+        throw ECapacityError(Text(Messages::UnsupportedLottery, NumbersPerDraw, MaxNumber));
 
     while (!file.eof()) {
         const std::string line = file.readLine(KeptColumns);
@@ -62,7 +53,7 @@ void LoadDrawFile(const std::string& fileName, const std::function<void()>& head
             draw.Numbers[k] = Field(line, static_cast<std::size_t>(7 + 2 * (k - 1)), 2);
         // Only a 1001st line that is a whole draw is one too many.
         if (DrawCount == MaxDraws)
-            throw ECapacityError("В файле больше 1000 тиражей");
+            throw ECapacityError(Text(Messages::TooManyDraws));
         Draws[DrawCount + 1] = draw;
         ++DrawCount;
     }

@@ -5,6 +5,7 @@
 #include "analysis/pairs/PairOrder.h"
 #include "analysis/tables/Errors.h"
 #include "analysis/tables/Tables.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,15 +73,13 @@ double GroupProbability(int32_t s, int32_t k, int32_t m)
 TGroupTable CountGroups(int32_t size, int32_t lastDraws)
 {
     if (size < 1 || size > 3)
-        throw EAnalysisError("Группа — это 1, 2 или 3 числа, а указано " + std::to_string(size));
+        throw EAnalysisError(Text(Messages::GroupSizeLimits, size));
     if (DrawCount < 1)
-        throw EAnalysisError("Тиражей нет: сначала откройте файл");
+        throw EAnalysisError(Text(Messages::NoDrawsYet));
     if (lastDraws < 1 || lastDraws > DrawCount)
-        throw EAnalysisError("Считать можно от 1 до " + std::to_string(DrawCount) + " последних тиражей, а указано "
-            + std::to_string(lastDraws));
+        throw EAnalysisError(Text(Messages::CountedDrawsLimits, DrawCount, lastDraws));
     if (size > NumbersPerDraw)
-        throw EAnalysisError("В тираже " + std::to_string(NumbersPerDraw) + " чисел: групп по " + std::to_string(size)
-            + " в нём не бывает");
+        throw EAnalysisError(Text(Messages::GroupLargerThanDraw, NumbersPerDraw, size));
 
     TGroupTable table;
     table.Size = size;

@@ -3,6 +3,7 @@
 #include "analysis/import/HistoryText.h"
 #include "analysis/tables/Errors.h"
 #include "analysis/tables/Tables.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <algorithm>
 #include <deque>
@@ -50,29 +51,30 @@ std::vector<std::string_view> NumberWords(std::string_view field)
     return words;
 }
 
-std::string Quoted(std::string_view text)
+// A field's text as a message quotes it: at most 24 bytes, never half a UTF-8
+// character, "…" where it is cut.
+std::string Excerpt(std::string_view text)
 {
     std::size_t shown = std::min<std::size_t>(text.size(), 24);
     while (shown < text.size() && (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
         --shown; // not inside a UTF-8 character
-    return "«" + std::string(text.substr(0, shown)) + (shown < text.size() ? "…" : "") + "»";
+    return std::string(text.substr(0, shown)) + (shown < text.size() ? "…" : "");
 }
 
 void CheckLayout(const TImportLayout& layout, int32_t lastDraws)
 {
     const auto k = static_cast<int32_t>(layout.NumberFields.size());
     if (k < 1 || k > MaxNumbersPerDraw)
-        throw EAnalysisError("В тираже должно быть от 1 до 20 чисел, а выбрано полей с числами: " + std::to_string(k));
+        throw EAnalysisError(Text(Messages::NumberFieldCount, k));
     if (layout.MaxNumber < 2 || layout.MaxNumber > 99)
-        throw EAnalysisError(
-            "Наибольшее число лотереи M должно быть от 2 до 99, а указано " + std::to_string(layout.MaxNumber));
+        throw EAnalysisError(Text(Messages::MaxNumberLimits, layout.MaxNumber));
     if (lastDraws < 1 || lastDraws > MaxDraws)
-        throw EAnalysisError("Загрузить можно от 1 до 1000 последних тиражей, а указано " + std::to_string(lastDraws));
+        throw EAnalysisError(Text(Messages::LoadedDrawsLimits, lastDraws));
     for (int32_t field : layout.NumberFields)
         if (field < 1)
-            throw EAnalysisError("Поля нумеруются с 1, а указано поле " + std::to_string(field));
+            throw EAnalysisError(Text(Messages::FieldNumbering, field));
     if (layout.DrawNoField < 0)
-        throw EAnalysisError("Поля нумеруются с 1, а указано поле " + std::to_string(layout.DrawNoField));
+        throw EAnalysisError(Text(Messages::FieldNumbering, layout.DrawNoField));
 }
 
 // One row read against the layout: the draw, or why it is skipped. Without a
@@ -83,15 +85,14 @@ std::optional<std::string> ReadRow(
     const int32_t needed
         = std::max(layout.DrawNoField, *std::max_element(layout.NumberFields.begin(), layout.NumberFields.end()));
     if (static_cast<int32_t>(fields.size()) < needed)
-        return "полей в строке " + std::to_string(fields.size()) + ", а нужно не меньше " + std::to_string(needed);
+        return Text(Messages::TooFewFields, fields.size(), needed);
     const auto field = [&fields](int32_t n) -> const std::string& { return fields[static_cast<std::size_t>(n - 1)]; };
 
     draw.DrawNo = 0;
     if (layout.DrawNoField > 0) {
         const auto drawNo = ImportNumber(field(layout.DrawNoField));
         if (!drawNo)
-            return "номер тиража в поле " + std::to_string(layout.DrawNoField) + " " + Quoted(field(layout.DrawNoField))
-                + " — не число";
+            return Text(Messages::DrawNoNotNumber, layout.DrawNoField, Excerpt(field(layout.DrawNoField)));
         draw.DrawNo = *drawNo;
     }
     std::array<bool, 100> seen {};
@@ -99,12 +100,11 @@ std::optional<std::string> ReadRow(
     for (int32_t n : layout.NumberFields) {
         const auto number = ImportNumber(field(n));
         if (!number)
-            return "поле " + std::to_string(n) + " " + Quoted(field(n)) + " — не число";
+            return Text(Messages::FieldNotNumber, n, Excerpt(field(n)));
         if (*number < 1 || *number > layout.MaxNumber)
-            return "число " + std::to_string(*number) + " в поле " + std::to_string(n) + " вне диапазона 1.."
-                + std::to_string(layout.MaxNumber);
+            return Text(Messages::NumberOutOfRange, *number, n, layout.MaxNumber);
         if (seen[static_cast<std::size_t>(*number)])
-            return "число " + std::to_string(*number) + " повторяется";
+            return Text(Messages::NumberRepeated, *number);
         seen[static_cast<std::size_t>(*number)] = true;
         draw.Numbers[++k] = *number;
     }
@@ -137,7 +137,7 @@ std::optional<std::string> ImportRowProblem(std::string_view line, const TImport
 {
     if (layout.NumberFields.empty() || layout.NumberFields.size() > MaxNumbersPerDraw || layout.MaxNumber > 99
         || layout.DrawNoField < 0 || *std::min_element(layout.NumberFields.begin(), layout.NumberFields.end()) < 1)
-        return "описание полей неполно";
+        return Text(Messages::LayoutIncomplete);
     TDrawRecord draw;
     return ReadRow(SplitImportLine(line, layout.Delimiter), layout, draw);
 }
@@ -274,7 +274,7 @@ TImportResult ScanDrawHistoryLines(const std::string& fileName, const TImportLay
     const std::function<bool(int32_t row, std::string_view line, const TDrawRecord& draw)>& goodRow)
 {
     if (layout.NumberFields.empty() || layout.NumberFields.size() > MaxNumbersPerDraw)
-        throw EAnalysisError("В тираже должно быть от 1 до 20 чисел");
+        throw EAnalysisError(Text(Messages::NumbersPerDrawLimits));
     THistoryText text(fileName);
     TImportResult result;
     std::string line;
@@ -316,9 +316,7 @@ TImportedHistory ReadDrawHistory(const std::string& fileName, const TImportLayou
     });
     TImportResult& result = history.Result;
     if (kept.empty())
-        throw EAnalysisError(result.Rows == 0 ? "В файле нет ни одного тиража"
-                                              : "Ни один тираж файла не подходит под выбранное описание: "
-                    + std::to_string(result.Rows) + " строк пропущено");
+        throw EAnalysisError(result.Rows == 0 ? Text(Messages::NoDrawInFile) : Text(Messages::NoDrawFits, result.Rows));
 
     if (layout.NewestFirst)
         std::reverse(kept.begin(), kept.end());

@@ -2,6 +2,7 @@
 
 #include "analysis/files/TextEncoding.h"
 #include "analysis/tables/Errors.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <algorithm>
 
@@ -21,8 +22,7 @@ bool THistoryText::next(std::string& line)
     if (lineNo_ == 1 && line.starts_with("\xEF\xBB\xBF"))
         line.erase(0, 3);
     if (line.find('\0') != std::string::npos)
-        throw EAnalysisError(
-            "Файл не похож на историю тиражей: в строке " + std::to_string(lineNo_) + " двоичные данные");
+        throw EAnalysisError(Text(Messages::BinaryData, lineNo_));
     if (!IsValidUtf8(line))
         line = LegacyTextToUtf8(line);
     return true;

@@ -4,6 +4,7 @@
 #include "analysis/import/DrawDates.h"
 #include "analysis/import/DrawImport.h"
 #include "analysis/import/HistoryText.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -484,10 +485,8 @@ TImportProposal ProposeImport(const std::string& fileName, int32_t lastDraws)
         if (AscendingShare(columns, from, from + k) < 0.9) {
             std::vector<int32_t> main(layout.NumberFields.begin(), layout.NumberFields.end() - 1);
             proposal.LastFieldMayBeBonus = true;
-            proposal.Notes.push_back("Поле " + std::to_string(layout.NumberFields.back())
-                + " может быть бонусным числом из того же набора: если в лотерее " + std::to_string(k - 1)
-                + " основных чисел, укажите поля " + std::to_string(main.front()) + "-" + std::to_string(main.back())
-                + ".");
+            proposal.Notes.push_back(
+                Text(Messages::LastFieldMayBeBonus, layout.NumberFields.back(), k - 1, main.front(), main.back()));
         }
     }
     return proposal;
