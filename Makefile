@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench asan fuzz package format-check windows-test clean
+.PHONY: all deps configure build run test bench asan fuzz package format-check translations-update translations-check windows-test clean
 
 all: build
 
@@ -27,6 +27,22 @@ test: build
 format-check: deps
 	./scripts/install-deps.sh clang-format
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+# Translations. Every user-visible text of ui/ and app/ is written in Russian
+# inside tr("…") (QCoreApplication::translate("Context", "…") outside QObject
+# classes; tr("%n тиражей", nullptr, n) where a number precedes a noun).
+# After adding or changing such texts:
+#   make translations-update   # refreshes translations/veldoran_en.ts and veldoran_ru.ts
+# then write each new entry's English in translations/veldoran_en.ts (Qt
+# Linguist, or the XML by hand: fill <translation>, drop type="unfinished";
+# for %n, two <numerusform>s; the glossary is in the file's first comment) and,
+# for a new "%n …" text, the three Russian forms in veldoran_ru.ts.
+#   make translations-check    # fails when a .ts is out of date or unfinished
+translations-update: deps
+	./scripts/translations.sh update
+
+translations-check: deps
+	./scripts/translations.sh check
 
 # Benchmarks in an optimised build of their own.
 bench: deps

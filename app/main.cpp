@@ -7,9 +7,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -56,11 +53,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName("veldoran");
     QApplication::setWindowIcon(ProgramIcon());
 
-    // Qt's own dialogs and buttons in Russian, like the rest of the program.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Russian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
-
+    // The main window sets the language (the remembered choice, else the
+    // locale's) with Qt's own translation before any text is shown.
     TProgramWindows windows;
     windows.main.show();
     // Qt has taken its own options out of the arguments by now.

@@ -3,7 +3,7 @@
 # Runs apt-get as root, through sudo otherwise.
 set -eu
 
-packages="cmake make g++ pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libqt6sql6-sqlite libarchive-dev openssl qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins qt6-wayland qt6-translations-l10n fonts-liberation2 fonts-dejavu-core $*"
+packages="cmake make g++ pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libqt6sql6-sqlite libarchive-dev openssl qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqt6opengl6-dev libgl-dev qt6-qpa-plugins qt6-wayland qt6-translations-l10n fonts-liberation2 fonts-dejavu-core $*"
 
 missing=""
 for package in $packages; do

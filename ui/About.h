@@ -25,8 +25,12 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every text of the window in the current language.
+    void retranslate();
+
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;

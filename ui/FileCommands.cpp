@@ -19,7 +19,7 @@ void TForm1::prepareOpenDialog()
 {
     if (openDialog_)
         return;
-    openDialog_ = new TReusedFileDialog(this, "Открытие файла");
+    openDialog_ = new TReusedFileDialog(this, tr("Открытие файла"));
     // A typed name of a missing file goes through, to be reported by the loader.
     openDialog_->setFileMode(QFileDialog::AnyFile);
     openDialog_->ensurePolished();
@@ -54,7 +54,8 @@ void TForm1::openDrawFile(const QString& fileName)
 
 void TForm1::showLotteryType()
 {
-    SetLabelText(Label5, QString("Лотерея типа: %1 из %2").arg(Main::NumbersPerDraw).arg(Main::MaxNumber));
+    texts_.set(
+        Label5, [k = Main::NumbersPerDraw, m = Main::MaxNumber] { return tr("Лотерея типа: %1 из %2").arg(k).arg(m); });
 }
 
 // The state every newly opened or imported file starts from.
@@ -81,7 +82,7 @@ bool TForm1::refuseWithoutFile()
 {
     if (fileLoaded_)
         return false;
-    ShowMessage("Вы должны сначала открыть файл!");
+    ShowMessage(tr("Вы должны сначала открыть файл!"));
     return true;
 }
 
@@ -99,7 +100,7 @@ void TForm1::Button1Click()
             StringGrid1->setCell(2, i - 1, Main::Pairs[i].Second);
         }
         StringGrid1->endFill();
-        SetLabelText(Label14, QString("Всего пар: %1").arg(Main::PairCount));
+        texts_.set(Label14, [count = Main::PairCount] { return tr("Всего пар: %1").arg(count); });
         Button1->setEnabled(false);
     });
 }

@@ -1,6 +1,7 @@
 #include "ui/HelpText.h"
 
 #include "analysis/files/TextEncoding.h"
+#include "ui/language/Language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,8 +47,8 @@ QByteArray ReadRegularFile(const QString& fileName)
     }
     if (info.st_size > MaxHelpFileSize) {
         ::close(fd);
-        throw THelpFileError(QString("Файл справки \"%1\" слишком велик: %2 байт, а показать можно не больше 1 МБ "
-                                     "(%3 байт)")
+        throw THelpFileError(QCoreApplication::translate(
+            "HelpText", "Файл справки \"%1\" слишком велик: %2 байт, а показать можно не больше 1 МБ (%3 байт)")
                                  .arg(QFileInfo(fileName).absoluteFilePath())
                                  .arg(info.st_size)
                                  .arg(MaxHelpFileSize)
@@ -90,17 +91,21 @@ QString ReadHelpText(const QString& fileName)
     return QString::fromStdString(Main::LegacyTextToUtf8(lines));
 }
 
-QStringList HelpFileCandidates()
+QStringList HelpFileCandidates(const QString& name)
 {
     const QDir program(QCoreApplication::applicationDirPath());
-    return { QDir::current().absoluteFilePath("help.txt"),
-        QDir::cleanPath(program.absoluteFilePath("../share/veldoran/help.txt")), program.absoluteFilePath("help.txt") };
+    return { QDir::current().absoluteFilePath(name),
+        QDir::cleanPath(program.absoluteFilePath("../share/veldoran/" + name)), program.absoluteFilePath(name) };
 }
 
 QString ReadInstalledHelpText()
 {
     const QStringList candidates = HelpFileCandidates();
-    for (const QString& candidate : candidates)
+    QStringList tried;
+    if (CurrentLanguage() == TLanguage::English)
+        tried = HelpFileCandidates(EnglishHelpFileName);
+    tried += candidates;
+    for (const QString& candidate : tried)
         if (QFileInfo::exists(candidate))
             return ReadHelpText(candidate);
     // The message names the first place, the user's own folder, as it always has.

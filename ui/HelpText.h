@@ -22,13 +22,17 @@ inline constexpr qint64 MaxHelpFileSize = 1024 * 1024;
 // <the system's reason>" when the file cannot be read.
 QString ReadHelpText(const QString& fileName);
 
-// The places the help is looked for, in order: the current folder (so that a
-// user's own help.txt there wins), the install's data folder beside the
-// executable's (../share/veldoran), and the executable's own folder (a build tree).
-QStringList HelpFileCandidates();
+// The English help, looked for as help.txt is.
+inline constexpr const char* EnglishHelpFileName = "help.en.txt";
 
-// The first of the candidates that exists, read; THelpFileError for the
-// current folder's help.txt when none does.
+// The places the help file `name` is looked for, in order: the current folder
+// (so that a user's own file there wins), the install's data folder beside the
+// executable's (../share/veldoran), and the executable's own folder (a build tree).
+QStringList HelpFileCandidates(const QString& name = QStringLiteral("help.txt"));
+
+// The first of the candidates that exists, read: in English the candidates
+// of help.en.txt first, then those of help.txt; THelpFileError for the
+// current folder's help.txt when none exists.
 QString ReadInstalledHelpText();
 
 // The text as the Help window shows it: lines longer than `width` characters

@@ -18,9 +18,9 @@ void TForm1::ImportClick()
 {
     RunCommand([this] {
         if (!importFileDialog_) {
-            importFileDialog_ = new TReusedFileDialog(this, "Импорт истории тиражей");
+            importFileDialog_ = new TReusedFileDialog(this, tr("Импорт истории тиражей"));
             importFileDialog_->setFileMode(QFileDialog::ExistingFile);
-            importFileDialog_->setNameFilters({ "Истории тиражей (*.csv *.txt *.tsv *.dat)", "Все файлы (*)" });
+            importFileDialog_->setNameFilters({ tr("Истории тиражей (*.csv *.txt *.tsv *.dat)"), tr("Все файлы (*)") });
         }
         if (importFileDialog_->execWith(lastFileName_) != QDialog::Accepted
             || importFileDialog_->selectedFiles().isEmpty())
@@ -47,7 +47,7 @@ void TForm1::importHistory(const QString& readFile, const QString& source, const
     QStringList notes;
     if (const auto remembered = ImportMemory::Recall(head)) {
         shown = *remembered;
-        notes << "Описание полей — то, что вы выбрали для файла такого же вида в прошлый раз.";
+        notes << tr("Описание полей — то, что вы выбрали для файла такого же вида в прошлый раз.");
     } else {
         for (const std::string& note : proposal.Notes)
             notes << QString::fromStdString(note);

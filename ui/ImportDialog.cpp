@@ -34,11 +34,11 @@ const struct {
     char delimiter;
     const char* name;
 } Delimiters[] = {
-    { ',', "запятая" },
-    { ';', "точка с запятой" },
-    { '\t', "табуляция" },
-    { '|', "вертикальная черта" },
-    { ' ', "пробелы" },
+    { ',', QT_TRANSLATE_NOOP("TImportDialog", "запятая") },
+    { ';', QT_TRANSLATE_NOOP("TImportDialog", "точка с запятой") },
+    { '\t', QT_TRANSLATE_NOOP("TImportDialog", "табуляция") },
+    { '|', QT_TRANSLATE_NOOP("TImportDialog", "вертикальная черта") },
+    { ' ', QT_TRANSLATE_NOOP("TImportDialog", "пробелы") },
 };
 
 } // namespace
@@ -52,14 +52,15 @@ TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout&
     , notes_(notes)
 {
     setObjectName("ImportDialog");
-    setWindowTitle("Импорт истории тиражей — " + QFileInfo(fileName).fileName());
+    // Modal: the language cannot change while it is open, so its texts are set once.
+    setWindowTitle(tr("Импорт истории тиражей — %1").arg(QFileInfo(fileName).fileName()));
     setModal(true);
     resize(760, 560);
 
     delimiterBox_ = new QComboBox(this);
     delimiterBox_->setObjectName("DelimiterBox");
     for (const auto& d : Delimiters)
-        delimiterBox_->addItem(d.name, QVariant::fromValue(static_cast<int>(d.delimiter)));
+        delimiterBox_->addItem(tr(d.name), QVariant::fromValue(static_cast<int>(d.delimiter)));
     headerLinesBox_ = new QSpinBox(this);
     headerLinesBox_->setObjectName("HeaderLinesBox");
     headerLinesBox_->setRange(0, 1000);
@@ -67,12 +68,12 @@ TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout&
     drawNoBox_->setObjectName("DrawNoFieldBox");
     numberFieldsEdit_ = new QLineEdit(this);
     numberFieldsEdit_->setObjectName("NumberFieldsEdit");
-    numberFieldsEdit_->setToolTip("Номера полей с основными числами тиража, например «3-8» или «2, 4, 6-9»; "
-                                  "бонусные числа не указывайте");
+    numberFieldsEdit_->setToolTip(tr("Номера полей с основными числами тиража, например «3-8» или «2, 4, 6-9»; "
+                                     "бонусные числа не указывайте"));
     maxNumberBox_ = new QSpinBox(this);
     maxNumberBox_->setObjectName("MaxNumberBox");
     maxNumberBox_->setRange(2, 99);
-    newestFirstBox_ = new QCheckBox("новые тиражи в начале файла", this);
+    newestFirstBox_ = new QCheckBox(tr("новые тиражи в начале файла"), this);
     newestFirstBox_->setObjectName("NewestFirstBox");
     lastDrawsBox_ = new QSpinBox(this);
     lastDrawsBox_->setObjectName("LastDrawsToLoadBox");
@@ -80,13 +81,13 @@ TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout&
     lastDrawsBox_->setValue(Main::MaxDraws);
 
     auto* form = new QFormLayout;
-    form->addRow("Разделитель полей:", delimiterBox_);
-    form->addRow("Строк заголовка:", headerLinesBox_);
-    form->addRow("Номер тиража:", drawNoBox_);
-    form->addRow("Поля основных чисел:", numberFieldsEdit_);
-    form->addRow("Наибольшее число M:", maxNumberBox_);
-    form->addRow("Порядок:", newestFirstBox_);
-    form->addRow("Загрузить последних тиражей:", lastDrawsBox_);
+    form->addRow(tr("Разделитель полей:"), delimiterBox_);
+    form->addRow(tr("Строк заголовка:"), headerLinesBox_);
+    form->addRow(tr("Номер тиража:"), drawNoBox_);
+    form->addRow(tr("Поля основных чисел:"), numberFieldsEdit_);
+    form->addRow(tr("Наибольшее число M:"), maxNumberBox_);
+    form->addRow(tr("Порядок:"), newestFirstBox_);
+    form->addRow(tr("Загрузить последних тиражей:"), lastDrawsBox_);
 
     preview_ = new QTableWidget(this);
     preview_->setObjectName("ImportPreview");
@@ -99,9 +100,9 @@ TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout&
     summary_->setReadOnly(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    loadButton_ = buttons->addButton("Загрузить", QDialogButtonBox::AcceptRole);
+    loadButton_ = buttons->addButton(tr("Загрузить"), QDialogButtonBox::AcceptRole);
     loadButton_->setObjectName("LoadButton");
-    QPushButton* cancel = buttons->addButton("Отмена", QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     cancel->setObjectName("CancelButton");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -111,7 +112,7 @@ TImportDialog::TImportDialog(const QString& fileName, const Main::TImportLayout&
     top->addWidget(summary_, 1);
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(top);
-    whole->addWidget(new QLabel("Начало файла (жёлтые поля — числа тиража, голубое — номер тиража):", this));
+    whole->addWidget(new QLabel(tr("Начало файла (жёлтые поля — числа тиража, голубое — номер тиража):"), this));
     whole->addWidget(preview_, 1);
     whole->addWidget(buttons);
 
@@ -174,9 +175,9 @@ void TImportDialog::showLayout(const Main::TImportLayout& layout)
         fieldCount_ = std::max(fieldCount_, static_cast<int>(Main::SplitImportLine(line, layout.Delimiter).size()));
     fieldCount_ = std::max(fieldCount_, layout.DrawNoField);
     drawNoBox_->clear();
-    drawNoBox_->addItem("по порядку", 0);
+    drawNoBox_->addItem(tr("по порядку"), 0);
     for (int f = 1; f <= fieldCount_; ++f)
-        drawNoBox_->addItem(QString("поле %1").arg(f), f);
+        drawNoBox_->addItem(tr("поле %1").arg(f), f);
     drawNoBox_->setCurrentIndex(layout.DrawNoField);
 }
 
@@ -254,17 +255,18 @@ QString TImportDialog::headerText(const Main::TImportLayout& layout) const
         if (line.find_first_not_of(" \t") == std::string::npos)
             continue;
         const auto problem = Main::ImportRowProblem(line, layout);
-        const QString quoted = "«" + QString::fromStdString(line).left(40) + (line.size() > 40 ? "…" : "") + "»";
-        text += problem ? QString("Заголовок, строка %1 %2: не тираж (%3).\n")
-                              .arg(i + 1)
-                              .arg(quoted, QString::fromStdString(*problem))
-                        : QString("Строка %1 %2 читается как тираж, но пропущена как заголовок: "
-                                  "если это тираж, уменьшите «Строк заголовка».\n")
-                              .arg(i + 1)
-                              .arg(quoted);
+        const QString quoted = QString::fromStdString(line).left(40) + (line.size() > 40 ? "…" : "");
+        text += problem
+            ? tr("Заголовок, строка %1 «%2»: не тираж (%3).").arg(i + 1).arg(quoted, QString::fromStdString(*problem))
+                + '\n'
+            : tr("Строка %1 «%2» читается как тираж, но пропущена как заголовок: "
+                 "если это тираж, уменьшите «Строк заголовка».")
+                    .arg(i + 1)
+                    .arg(quoted)
+                + '\n';
     }
     if (layout.HeaderLines > shown)
-        text += QString("Строки с %1 по %2 пропущены как заголовок.\n").arg(shown + 1).arg(layout.HeaderLines);
+        text += tr("Строки с %1 по %2 пропущены как заголовок.").arg(shown + 1).arg(layout.HeaderLines) + '\n';
     return text;
 }
 
@@ -283,13 +285,13 @@ void TImportDialog::fillPreview(const Main::TImportLayout& layout)
     for (int c = 1; c <= columns; ++c) {
         const bool isNumber
             = std::find(layout.NumberFields.begin(), layout.NumberFields.end(), c) != layout.NumberFields.end();
-        headers << (c == layout.DrawNoField ? QString("%1 (№)").arg(c)
-                : isNumber                  ? QString("%1 (число)").arg(c)
+        headers << (c == layout.DrawNoField ? tr("%1 (№)").arg(c)
+                : isNumber                  ? tr("%1 (число)").arg(c)
                                             : QString::number(c));
     }
     preview_->setHorizontalHeaderLabels(headers);
     for (int f = drawNoBox_->count(); f <= columns; ++f)
-        drawNoBox_->addItem(QString("поле %1").arg(f), f);
+        drawNoBox_->addItem(tr("поле %1").arg(f), f);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const bool header = r < layout.HeaderLines;
         for (int c = 0; c < static_cast<int>(rows[static_cast<std::size_t>(r)].size()); ++c) {
@@ -313,7 +315,7 @@ QString TImportDialog::summaryText(const Main::TImportLayout& layout)
 {
     if (layout.NumberFields.empty()) {
         loadButton_->setEnabled(false);
-        return "Укажите поля основных чисел тиража, например «3-8».";
+        return tr("Укажите поля основных чисел тиража, например «3-8».");
     }
     Main::TImportedHistory history;
     try {
@@ -328,27 +330,29 @@ QString TImportDialog::summaryText(const Main::TImportLayout& layout)
     for (const QString& note : notes_)
         text += note + "\n";
     text += headerText(layout);
-    text += QString("Лотерея: %1 из %2.\n").arg(layout.NumberFields.size()).arg(layout.MaxNumber);
+    text += tr("Лотерея: %1 из %2.").arg(layout.NumberFields.size()).arg(layout.MaxNumber) + '\n';
     if (olderMax_ > layout.MaxNumber)
-        text += QString("В старых тиражах встречаются числа до %1: такие строки пропущены; "
-                        "чтобы загрузить их, увеличьте M.\n")
-                    .arg(olderMax_);
-    text += QString("Строк с тиражами: %1.\n").arg(result.Rows);
-    text += QString("Будет загружено тиражей: %1, с № %2 по № %3.\n")
+        text += tr("В старых тиражах встречаются числа до %1: такие строки пропущены; "
+                   "чтобы загрузить их, увеличьте M.")
+                    .arg(olderMax_)
+            + '\n';
+    text += tr("Строк с тиражами: %1.").arg(result.Rows) + '\n';
+    text += tr("Будет загружено тиражей: %1, с № %2 по № %3.")
                 .arg(result.Loaded)
                 .arg(history.Draws.front().DrawNo)
-                .arg(history.Draws.back().DrawNo);
-    text += layout.NewestFirst ? "Порядок в файле: от новых к старым.\n" : "Порядок в файле: от старых к новым.\n";
+                .arg(history.Draws.back().DrawNo)
+        + '\n';
+    text += (layout.NewestFirst ? tr("Порядок в файле: от новых к старым.") : tr("Порядок в файле: от старых к новым."))
+        + '\n';
     if (result.Skipped.empty()) {
-        text += "Пропущенных строк нет.";
+        text += tr("Пропущенных строк нет.");
         return text;
     }
-    text += QString("Пропущено строк: %1.\n").arg(result.Skipped.size());
+    text += tr("Пропущено строк: %1.").arg(result.Skipped.size()) + '\n';
     for (std::size_t i = 0; i < std::min(result.Skipped.size(), ListedProblems); ++i)
-        text += QString("строка %1: %2\n")
-                    .arg(result.Skipped[i].Line)
-                    .arg(QString::fromStdString(result.Skipped[i].Reason));
+        text += tr("строка %1: %2").arg(result.Skipped[i].Line).arg(QString::fromStdString(result.Skipped[i].Reason))
+            + '\n';
     if (result.Skipped.size() > ListedProblems)
-        text += QString("… и ещё %1.").arg(result.Skipped.size() - ListedProblems);
+        text += tr("… и ещё %1.").arg(result.Skipped.size() - ListedProblems);
     return text;
 }

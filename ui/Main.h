@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "ui/language/StateTexts.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -92,6 +93,7 @@ public slots:
     void HistoriesClick(); // Файл → Истории…
 
 protected:
+    void changeEvent(QEvent* event) override;
     // One local file dropped on the window is opened as if chosen in the dialog.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -100,17 +102,17 @@ private:
     struct TExtremePanel {
         Main::TMeasure measure;
         QLabel* minLabel;
-        QString minPrefix;
+        const char* minPrefix; // marked with QT_TR_NOOP
         TStringGrid* minGrid;
         QLabel* maxLabel;
-        QString maxPrefix;
+        const char* maxPrefix;
         TStringGrid* maxGrid;
     };
     struct TSortToggle {
         QPushButton* button;
         bool sorted;
         const Main::TStatTable* ranked;
-        QString undoCaption;
+        const char* undoCaption; // marked with QT_TR_NOOP
     };
 
     void prepareOpenDialog();
@@ -118,6 +120,10 @@ private:
     void showLotteryType(); // "Лотерея типа: K из M" from the header values
     void createControls();
     void createMenu();
+    // Every text of the window in the current language: made once here, and
+    // again on each change of language.
+    void retranslate();
+    void showCentralHeaders();
     void setFocusOrder();
     bool refuseWithoutFile();
     void fillCentralTable(const Main::TStatTable& source);
@@ -127,6 +133,8 @@ private:
     void updateHistory(qint64 id);
 
     bool fileLoaded_ = false;
+    bool centralFilled_ = false; // the central table's header row is shown
+    TStateTexts texts_; // the labels and buttons whose texts follow what is shown
     QString lastFileName_;
     QPointer<TReusedFileDialog> openDialog_;
     QPointer<TReusedFileDialog> importFileDialog_;

@@ -34,9 +34,8 @@ void FillPairList(TStringGrid* grid, const std::vector<Main::TPairRecord>& pairs
 void TForm1::fillCentralTable(const Main::TStatTable& source)
 {
     StringGrid2->setRowCount(Main::PairCount + 1);
-    const char* const headers[] = { "Номер", "Кол. выпад.", "Посл. тираж", "Пропуск" };
-    for (int col = 0; col < 4; ++col)
-        StringGrid2->setCell(col, 0, QString(headers[col]));
+    centralFilled_ = true;
+    showCentralHeaders();
     for (int32_t k = 1; k <= Main::PairCount; ++k) {
         const Main::TPairStat& stat = source[k];
         StringGrid2->setCell(0, k, stat.PairNo);
@@ -47,6 +46,13 @@ void TForm1::fillCentralTable(const Main::TStatTable& source)
     StringGrid2->endFill();
 }
 
+void TForm1::showCentralHeaders()
+{
+    const QString headers[] = { tr("Номер"), tr("Кол. выпад."), tr("Посл. тираж"), tr("Пропуск") };
+    for (int col = 0; col < 4; ++col)
+        StringGrid2->setCell(col, 0, headers[col]);
+}
+
 // Without pairs there is no value to show: the labels keep their prefix alone
 // and the grids one empty row.
 void TForm1::showExtremes(const TExtremePanel& panel)
@@ -54,7 +60,7 @@ void TForm1::showExtremes(const TExtremePanel& panel)
     if (Main::PairCount < 1) {
         for (auto [label, prefix, grid] : { std::tuple { panel.minLabel, panel.minPrefix, panel.minGrid },
                  { panel.maxLabel, panel.maxPrefix, panel.maxGrid } }) {
-            SetLabelText(label, prefix);
+            texts_.set(label, [prefix] { return tr(prefix); });
             grid->setRowCount(1);
             grid->clearRow(0);
             grid->endFill();
@@ -62,8 +68,10 @@ void TForm1::showExtremes(const TExtremePanel& panel)
         return;
     }
     const Main::TExtremes extremes = Main::Extremes(panel.measure);
-    SetLabelText(panel.minLabel, panel.minPrefix + QString::number(extremes.Min));
-    SetLabelText(panel.maxLabel, panel.maxPrefix + QString::number(extremes.Max));
+    texts_.set(panel.minLabel,
+        [prefix = panel.minPrefix, value = extremes.Min] { return tr(prefix) + QString::number(value); });
+    texts_.set(panel.maxLabel,
+        [prefix = panel.maxPrefix, value = extremes.Max] { return tr(prefix) + QString::number(value); });
     FillPairList(panel.minGrid, extremes.MinList);
     FillPairList(panel.maxGrid, extremes.MaxList);
 }
@@ -77,7 +85,7 @@ void TForm1::Button2Click()
         Gauge1->addProgress(PhaseStep);
         Main::GapsAndCopies();
         Gauge1->addProgress(PhaseStep);
-        SetLabelText(Label1, QString("Обработано тиражей: %1").arg(Main::ProcessedDraws()));
+        texts_.set(Label1, [count = Main::ProcessedDraws()] { return tr("Обработано тиражей: %1").arg(count); });
         fillCentralTable(Main::Stats);
         Gauge1->addProgress(PhaseStep);
         Main::RankByHits();
@@ -88,9 +96,12 @@ void TForm1::Button2Click()
         Gauge1->addProgress(PhaseStep);
 
         const TExtremePanel panels[] = {
-            { Main::TMeasure::Hits, Label3, "минимальное: ", StringGrid3, Label4, "максимальное: ", StringGrid4 },
-            { Main::TMeasure::LastDraw, Label6, "минимальный: ", StringGrid5, Label7, "максимальный: ", StringGrid6 },
-            { Main::TMeasure::Gap, Label9, "минимальное: ", StringGrid7, Label10, "максимальное: ", StringGrid8 },
+            { Main::TMeasure::Hits, Label3, QT_TR_NOOP("минимальное: "), StringGrid3, Label4,
+                QT_TR_NOOP("максимальное: "), StringGrid4 },
+            { Main::TMeasure::LastDraw, Label6, QT_TR_NOOP("минимальный: "), StringGrid5, Label7,
+                QT_TR_NOOP("максимальный: "), StringGrid6 },
+            { Main::TMeasure::Gap, Label9, QT_TR_NOOP("минимальное: "), StringGrid7, Label10,
+                QT_TR_NOOP("максимальное: "), StringGrid8 },
         };
         for (const TExtremePanel& panel : panels)
             showExtremes(panel);
@@ -108,10 +119,10 @@ void TForm1::toggleSort(TSortToggle& toggle)
     if (!toggle.sorted) {
         fillCentralTable(*toggle.ranked);
         toggle.sorted = true;
-        toggle.button->setText("отменить");
+        texts_.set(toggle.button, [] { return tr("отменить"); });
     } else {
         toggle.sorted = false;
-        toggle.button->setText(toggle.undoCaption);
+        texts_.set(toggle.button, [caption = toggle.undoCaption] { return tr(caption); });
         fillCentralTable(Main::Stats);
     }
 }

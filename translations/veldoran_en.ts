@@ -1,0 +1,407 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Файл справки &quot;%1&quot; слишком велик: %2 байт, а показать можно не больше 1 МБ (%3 байт)</source>
+        <translation>The help file &quot;%1&quot; is too large: %2 bytes, and at most 1 MB (%3 bytes) can be shown</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Открытие файла</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Лотерея типа: %1 из %2</source>
+        <translation>Lottery type: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Вы должны сначала открыть файл!</source>
+        <translation>You must open a file first!</translation>
+    </message>
+    <message>
+        <source>Всего пар: %1</source>
+        <translation>Total pairs: %1</translation>
+    </message>
+    <message>
+        <source>Импорт истории тиражей</source>
+        <translation>Import draw history</translation>
+    </message>
+    <message>
+        <source>Истории тиражей (*.csv *.txt *.tsv *.dat)</source>
+        <translation>Draw histories (*.csv *.txt *.tsv *.dat)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Описание полей — то, что вы выбрали для файла такого же вида в прошлый раз.</source>
+        <translation>Field layout: the one you chose last time for a file of the same shape.</translation>
+    </message>
+    <message>
+        <source>Кол-ва выпадений</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>последнего тираж</source>
+        <translation>last drawn</translation>
+    </message>
+    <message>
+        <source>пропуска</source>
+        <translation>draws since</translation>
+    </message>
+    <message>
+        <source>Лотерея типа:</source>
+        <translation>Lottery type:</translation>
+    </message>
+    <message>
+        <source>Всего пар:</source>
+        <translation>Total pairs:</translation>
+    </message>
+    <message>
+        <source>Обработано тиражей:</source>
+        <translation>Draws processed:</translation>
+    </message>
+    <message>
+        <source>минимальное:</source>
+        <translation>lowest:</translation>
+    </message>
+    <message>
+        <source>максимальное:</source>
+        <translation>highest:</translation>
+    </message>
+    <message>
+        <source>минимальный:</source>
+        <translation>earliest:</translation>
+    </message>
+    <message>
+        <source>максимальный</source>
+        <translation>latest</translation>
+    </message>
+    <message>
+        <source>количества выпадений</source>
+        <translation>hits</translation>
+    </message>
+    <message>
+        <source>последнего тиража</source>
+        <translation>last drawn</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <extracomment>Glossary: the same Russian word always gets the same English one. тираж: draw; номер тиража: draw number; пара: pair; тройка: triple; число: number; выпадения, количество выпадений: hits; последний тираж, тираж выпадения: last drawn; пропуск: draws since; ожидаемое: expected; отклонение: deviation; σ stays σ; лотерея «K из M»: K of M lottery; наибольшее число M: highest number M; история тиражей: draw history; импорт: import; загрузить: load; поле: field; строка: line; заголовок: header; разделитель: delimiter; проверка случайности: fairness check; проверка стратегии: strategy check; карта пар: pair map; колесо (система): wheel; билет: ticket; совпадения: matches; гарантия: guarantee; Назад: Back; Отмена: Cancel; Сохранить: Save; Обновить: Update; адрес: address; Ошибка: Error.</extracomment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Импорт…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>Недавние файлы</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Создать пары</source>
+        <translation>Make pairs</translation>
+    </message>
+    <message>
+        <source>Статистика</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Сортировать по признаку</source>
+        <translation>Sort by</translation>
+    </message>
+    <message>
+        <source>Процесс:</source>
+        <translation>Progress:</translation>
+    </message>
+    <message>
+        <source>Количество выпадений:</source>
+        <translation>Hits:</translation>
+    </message>
+    <message>
+        <source>Тираж выпадения:</source>
+        <translation>Last drawn:</translation>
+    </message>
+    <message>
+        <source>Количество пропусков:</source>
+        <translation>Draws since:</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Кол. выпад.</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Посл. тираж</source>
+        <translation>Last drawn</translation>
+    </message>
+    <message>
+        <source>Пропуск</source>
+        <translation>Draws since</translation>
+    </message>
+    <message>
+        <source>Обработано тиражей: %1</source>
+        <translation>Draws processed: %1</translation>
+    </message>
+    <message>
+        <source>минимальное: </source>
+        <translation>lowest: </translation>
+    </message>
+    <message>
+        <source>максимальное: </source>
+        <translation>highest: </translation>
+    </message>
+    <message>
+        <source>минимальный: </source>
+        <translation>earliest: </translation>
+    </message>
+    <message>
+        <source>максимальный: </source>
+        <translation>latest: </translation>
+    </message>
+    <message>
+        <source>отменить</source>
+        <translation>undo</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Автор: студия «Вельдоран»</source>
+        <translation>Author: Veldoran studio</translation>
+    </message>
+    <message>
+        <source>Программа-анализатор числовых пар</source>
+        <translation>Number pair analyser</translation>
+    </message>
+    <message>
+        <source>Редакция программы от 11.02.2003г.</source>
+        <translation>Version of 11 February 2003</translation>
+    </message>
+    <message>
+        <source>Свежую версию этой программы Вы всегда</source>
+        <translation>You can always find the latest version</translation>
+    </message>
+    <message>
+        <source>сможете найти на: </source>
+        <translation>of this program at: </translation>
+    </message>
+    <message>
+        <source>Присылайте Ваши пожелания и замечания по адресу:</source>
+        <translation>Please send your suggestions and comments to:</translation>
+    </message>
+    <message>
+        <source>Назад </source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>О программе KELDA 2.0</source>
+        <translation>About KELDA 2.0</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>TImportDialog</name>
+    <message>
+        <source>запятая</source>
+        <translation>comma</translation>
+    </message>
+    <message>
+        <source>точка с запятой</source>
+        <translation>semicolon</translation>
+    </message>
+    <message>
+        <source>табуляция</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>вертикальная черта</source>
+        <translation>vertical bar</translation>
+    </message>
+    <message>
+        <source>пробелы</source>
+        <translation>blanks</translation>
+    </message>
+    <message>
+        <source>Импорт истории тиражей — %1</source>
+        <translation>Import draw history — %1</translation>
+    </message>
+    <message>
+        <source>Номера полей с основными числами тиража, например «3-8» или «2, 4, 6-9»; бонусные числа не указывайте</source>
+        <translation>The fields that hold the main numbers of a draw, for example &quot;3-8&quot; or &quot;2, 4, 6-9&quot;; leave out bonus numbers</translation>
+    </message>
+    <message>
+        <source>новые тиражи в начале файла</source>
+        <translation>newest draws first</translation>
+    </message>
+    <message>
+        <source>Разделитель полей:</source>
+        <translation>Field delimiter:</translation>
+    </message>
+    <message>
+        <source>Строк заголовка:</source>
+        <translation>Header lines:</translation>
+    </message>
+    <message>
+        <source>Номер тиража:</source>
+        <translation>Draw number:</translation>
+    </message>
+    <message>
+        <source>Поля основных чисел:</source>
+        <translation>Main number fields:</translation>
+    </message>
+    <message>
+        <source>Наибольшее число M:</source>
+        <translation>Highest number M:</translation>
+    </message>
+    <message>
+        <source>Порядок:</source>
+        <translation>Order:</translation>
+    </message>
+    <message>
+        <source>Загрузить последних тиражей:</source>
+        <translation>Most recent draws to load:</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Начало файла (жёлтые поля — числа тиража, голубое — номер тиража):</source>
+        <translation>Start of the file (yellow fields: the draw&apos;s numbers; blue: the draw number):</translation>
+    </message>
+    <message>
+        <source>по порядку</source>
+        <translation>by position</translation>
+    </message>
+    <message>
+        <source>поле %1</source>
+        <translation>field %1</translation>
+    </message>
+    <message>
+        <source>Строки с %1 по %2 пропущены как заголовок.</source>
+        <translation>Lines %1 to %2 are skipped as the header.</translation>
+    </message>
+    <message>
+        <source>%1 (№)</source>
+        <translation>%1 (No.)</translation>
+    </message>
+    <message>
+        <source>%1 (число)</source>
+        <translation>%1 (number)</translation>
+    </message>
+    <message>
+        <source>Укажите поля основных чисел тиража, например «3-8».</source>
+        <translation>Give the fields of the draw&apos;s main numbers, for example &quot;3-8&quot;.</translation>
+    </message>
+    <message>
+        <source>Лотерея: %1 из %2.</source>
+        <translation>Lottery: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>В старых тиражах встречаются числа до %1: такие строки пропущены; чтобы загрузить их, увеличьте M.</source>
+        <translation>Older draws hold numbers up to %1: those lines are skipped; to load them, raise M.</translation>
+    </message>
+    <message>
+        <source>Строк с тиражами: %1.</source>
+        <translation>Draw lines: %1.</translation>
+    </message>
+    <message>
+        <source>Будет загружено тиражей: %1, с № %2 по № %3.</source>
+        <translation>Draws to load: %1, from No. %2 to No. %3.</translation>
+    </message>
+    <message>
+        <source>Порядок в файле: от новых к старым.</source>
+        <translation>Order in the file: newest to oldest.</translation>
+    </message>
+    <message>
+        <source>Порядок в файле: от старых к новым.</source>
+        <translation>Order in the file: oldest to newest.</translation>
+    </message>
+    <message>
+        <source>Пропущенных строк нет.</source>
+        <translation>No lines skipped.</translation>
+    </message>
+    <message>
+        <source>Пропущено строк: %1.</source>
+        <translation>Lines skipped: %1.</translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>… и ещё %1.</source>
+        <translation>… and %1 more.</translation>
+    </message>
+    <message>
+        <source>Заголовок, строка %1 «%2»: не тираж (%3).</source>
+        <translation>Header, line %1 &quot;%2&quot;: not a draw (%3).</translation>
+    </message>
+    <message>
+        <source>Строка %1 «%2» читается как тираж, но пропущена как заголовок: если это тираж, уменьшите «Строк заголовка».</source>
+        <translation>Line %1 &quot;%2&quot; reads as a draw but is skipped as a header line: if it is a draw, lower &quot;Header lines&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TReportWindows</name>
+    <message>
+        <source>Анализ</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Карта пар</source>
+        <translation>Pair map</translation>
+    </message>
+    <message>
+        <source>Проверка случайности</source>
+        <translation>Fairness check</translation>
+    </message>
+    <message>
+        <source>Числа, пары, тройки</source>
+        <translation>Numbers, pairs, triples</translation>
+    </message>
+    <message>
+        <source>Проверка стратегии</source>
+        <translation>Strategy check</translation>
+    </message>
+</context>
+</TS>
