@@ -2,10 +2,192 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
 <context>
+    <name>BodyKind</name>
+    <message>
+        <source>По адресу пришёл пустой файл, а не история тиражей</source>
+        <translation>The address gave an empty file, not a draw history</translation>
+    </message>
+    <message>
+        <source>Файл пуст</source>
+        <translation>The file is empty</translation>
+    </message>
+    <message>
+        <source>По адресу пришла веб-страница, а не файл истории</source>
+        <translation>The address gave a web page, not a history file</translation>
+    </message>
+    <message>
+        <source>Файл — веб-страница, а не история тиражей</source>
+        <translation>The file is a web page, not a draw history</translation>
+    </message>
+    <message>
+        <source>%1 («%2»)</source>
+        <translation>%1 (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>По адресу пришёл документ XML, а не файл истории</source>
+        <translation>The address gave an XML document, not a history file</translation>
+    </message>
+    <message>
+        <source>Файл — документ XML, а не история тиражей</source>
+        <translation>The file is an XML document, not a draw history</translation>
+    </message>
+    <message>
+        <source>По адресу пришли данные JSON, а не файл истории</source>
+        <translation>The address gave JSON data, not a history file</translation>
+    </message>
+    <message>
+        <source>Файл — данные JSON, а не история тиражей</source>
+        <translation>The file is JSON data, not a draw history</translation>
+    </message>
+</context>
+<context>
     <name>HelpText</name>
     <message>
         <source>Файл справки &quot;%1&quot; слишком велик: %2 байт, а показать можно не больше 1 МБ (%3 байт)</source>
         <translation>The help file &quot;%1&quot; is too large: %2 bytes, and at most 1 MB (%3 bytes) can be shown</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryBody</name>
+    <message>
+        <source>Не удалось открыть файл %1: %2</source>
+        <translation>Cannot open the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDownload</name>
+    <message numerus="yes">
+        <source>Сервер %1 не ответил за %n с</source>
+        <translation>
+            <numerusform>The server %1 did not answer within %n second</numerusform>
+            <numerusform>The server %1 did not answer within %n seconds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Передача остановилась на середине: %n с не пришло ни байта (получено %1 байт)</source>
+        <translation>
+            <numerusform>The transfer stopped halfway: not a byte came for %n second (%1 bytes received)</numerusform>
+            <numerusform>The transfer stopped halfway: not a byte came for %n seconds (%1 bytes received)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Загрузка не уложилась в %n с</source>
+        <translation>
+            <numerusform>The download took longer than %n second</numerusform>
+            <numerusform>The download took longer than %n seconds</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Файл по адресу больше %1 МБ (%2 МБ); предел задан в настройках (Network/MaxMegabytes)</source>
+        <translation>The file at the address is larger than %1 MB (%2 MB); the limit is set in the settings (Network/MaxMegabytes)</translation>
+    </message>
+    <message>
+        <source>Не удалось создать временный файл: %1</source>
+        <translation>Cannot create a temporary file: %1</translation>
+    </message>
+    <message>
+        <source>Файл по адресу больше %1 МБ; предел задан в настройках (Network/MaxMegabytes)</source>
+        <translation>The file at the address is larger than %1 MB; the limit is set in the settings (Network/MaxMegabytes)</translation>
+    </message>
+    <message>
+        <source>Не удалось записать временный файл: %1</source>
+        <translation>Cannot write a temporary file: %1</translation>
+    </message>
+    <message>
+        <source>Сервер %1 ответил ошибкой HTTP %2</source>
+        <translation>The server %1 answered with HTTP error %2</translation>
+    </message>
+    <message>
+        <source>Сервер %1 ответил ошибкой HTTP %2 (%3)</source>
+        <translation>The server %1 answered with HTTP error %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Адрес %1 перенаправляет на %2, который не загрузить</source>
+        <translation>The address %1 redirects to %2, which cannot be downloaded</translation>
+    </message>
+    <message>
+        <source>Адрес %1 перенаправляет на незащищённый адрес %2; такое перенаправление не выполняется</source>
+        <translation>The address %1 redirects to the insecure address %2; such a redirect is not followed</translation>
+    </message>
+    <message>
+        <source>Адрес перенаправляет по кругу: %1 снова ведёт на %2</source>
+        <translation>The address redirects in a loop: %1 leads to %2 again</translation>
+    </message>
+    <message>
+        <source>Слишком много перенаправлений (больше %1), последнее — на %2</source>
+        <translation>Too many redirects (more than %1), the last one to %2</translation>
+    </message>
+    <message>
+        <source>Сертификат сервера %1 не прошёл проверку: %2</source>
+        <translation>The certificate of the server %1 did not verify: %2</translation>
+    </message>
+    <message>
+        <source>Передача оборвалась на середине: сервер %1 закрыл соединение (получено %2 байт)</source>
+        <translation>The transfer broke off halfway: the server %1 closed the connection (%2 bytes received)</translation>
+    </message>
+    <message>
+        <source>Сервер %1 закрыл соединение, не ответив</source>
+        <translation>The server %1 closed the connection without answering</translation>
+    </message>
+    <message>
+        <source>Не удалось установить защищённое соединение с %1: %2</source>
+        <translation>Cannot make a secure connection to %1: %2</translation>
+    </message>
+    <message>
+        <source>Нет соединения с сервером %1: %2</source>
+        <translation>No connection to the server %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось загрузить %1: %2</source>
+        <translation>Cannot download %1: %2</translation>
+    </message>
+    <message>
+        <source>По адресу пришёл пустой ответ, а не история тиражей</source>
+        <translation>The address gave an empty answer, not a draw history</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFetch</name>
+    <message>
+        <source>Файл %1 не найден</source>
+        <translation>File %1 not found</translation>
+    </message>
+    <message>
+        <source>Адрес %1 не загрузить: программа загружает адреса http:// и https://</source>
+        <translation>Cannot download %1: the program downloads http:// and https:// addresses</translation>
+    </message>
+    <message>
+        <source>Загрузка %1…</source>
+        <translation>Downloading %1…</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MovedAddress</name>
+    <message>
+        <source>Адрес истории перенесён навсегда:
+%1
+теперь
+%2
+
+Запомнить новый адрес для обновлений?</source>
+        <translation>The history has moved for good:
+%1
+is now
+%2
+
+Remember the new address for updates?</translation>
+    </message>
+    <message>
+        <source>Запомнить новый</source>
+        <translation>Remember the new one</translation>
+    </message>
+    <message>
+        <source>Оставить прежний</source>
+        <translation>Keep the old one</translation>
     </message>
 </context>
 <context>
@@ -186,6 +368,10 @@
     <message>
         <source>отменить</source>
         <translation>undo</translation>
+    </message>
+    <message>
+        <source>Импорт по адресу…</source>
+        <translation>Import from address…</translation>
     </message>
 </context>
 <context>
@@ -402,6 +588,56 @@
     <message>
         <source>Проверка стратегии</source>
         <translation>Strategy check</translation>
+    </message>
+</context>
+<context>
+    <name>TUrlDialog</name>
+    <message>
+        <source>Импорт по адресу</source>
+        <translation>Import from address</translation>
+    </message>
+    <message>
+        <source>Адрес истории тиражей (http://, https://) или путь к файлу на этом компьютере. Файл ZIP с одним файлом истории читается сразу.</source>
+        <translation>The address of a draw history (http://, https://) or the path of a file on this computer. A ZIP file holding one history file is read at once.</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ZipHistory</name>
+    <message>
+        <source>Недостаточно памяти для распаковки архива</source>
+        <translation>Not enough memory to unpack the archive</translation>
+    </message>
+    <message>
+        <source>Не удалось распаковать архив ZIP: %1</source>
+        <translation>Cannot unpack the ZIP archive: %1</translation>
+    </message>
+    <message>
+        <source>В архиве ZIP больше одного файла (%1, %2); история должна быть в нём одна</source>
+        <translation>The ZIP archive holds more than one file (%1, %2); it must hold the history alone</translation>
+    </message>
+    <message>
+        <source>Не удалось создать временный файл: %1</source>
+        <translation>Cannot create a temporary file: %1</translation>
+    </message>
+    <message>
+        <source>Файл в архиве ZIP больше %1 МБ</source>
+        <translation>The file in the ZIP archive is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>Не удалось записать временный файл: %1</source>
+        <translation>Cannot write a temporary file: %1</translation>
+    </message>
+    <message>
+        <source>В архиве ZIP нет ни одного файла</source>
+        <translation>The ZIP archive holds no file</translation>
     </message>
 </context>
 </TS>
