@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+
 TCommandLine ReadCommandLine(const QStringList& arguments)
 {
     TCommandLine line;
@@ -30,13 +32,19 @@ TCommandLine ReadCommandLine(const QStringList& arguments)
 
 QString HelpText(const QString& program)
 {
-    return QString("Использование: %1 [ФАЙЛ]\n"
-                   "VELDORAN — анализатор числовых пар лотерей «K из M».\n"
-                   "Открывает ФАЙЛ при запуске: файл тиражей — как команда «Открыть», историю тиражей\n"
-                   "в другом виде (CSV и т. п.) — через окно импорта.\n\n"
-                   "  -h, --help     показать эту справку и выйти\n"
-                   "  -v, --version  показать версию и выйти\n")
+    return QCoreApplication::translate("CommandLine",
+        "Использование: %1 [ФАЙЛ]\n"
+        "VELDORAN — анализатор числовых пар лотерей «K из M».\n"
+        "Открывает ФАЙЛ при запуске: файл тиражей — как команда «Открыть», историю тиражей\n"
+        "в другом виде (CSV и т. п.) — через окно импорта.\n\n"
+        "  -h, --help     показать эту справку и выйти\n"
+        "  -v, --version  показать версию и выйти\n")
         .arg(program);
+}
+
+QString UnknownOptionText(const QString& program, const QString& option)
+{
+    return QCoreApplication::translate("CommandLine", "%1: неизвестный параметр %2\n").arg(program, option);
 }
 
 QString VersionText()

@@ -15,6 +15,8 @@ struct TCommandLine {
 // An option of one dash is left to Qt (-platform, -style, ...).
 TCommandLine ReadCommandLine(const QStringList& arguments);
 
-// The texts printed for --help and --version.
+// The texts printed for --help and --version, and for an option the program
+// does not know; in the language of the interface once it is applied.
 QString HelpText(const QString& program);
+QString UnknownOptionText(const QString& program, const QString& option);
 QString VersionText();

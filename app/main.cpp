@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 
 #include "ui/ProgramWindows.h"
+#include "ui/language/Language.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,19 +31,23 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const TCommandLine early = ReadCommandLine(arguments);
-    switch (early.action) {
-    case TCommandLine::TAction::PrintHelp:
-        std::fputs(HelpText("veldoran").toLocal8Bit().constData(), stdout);
-        return 0;
-    case TCommandLine::TAction::PrintVersion:
-        std::fputs(VersionText().toLocal8Bit().constData(), stdout);
-        return 0;
-    case TCommandLine::TAction::Refuse:
-        std::fprintf(stderr, "veldoran: неизвестный параметр %s\n%s", qPrintable(early.unknown),
-            HelpText("veldoran").toLocal8Bit().constData());
-        return 2;
-    case TCommandLine::TAction::Run:
-        break;
+    if (early.action != TCommandLine::TAction::Run) {
+        // Only for the translation of the texts, in the language the windows
+        // would have.
+        QCoreApplication texts(argc, argv);
+        ApplyStartLanguage();
+        switch (early.action) {
+        case TCommandLine::TAction::PrintHelp:
+            std::fputs(HelpText("veldoran").toLocal8Bit().constData(), stdout);
+            return 0;
+        case TCommandLine::TAction::PrintVersion:
+            std::fputs(VersionText().toLocal8Bit().constData(), stdout);
+            return 0;
+        default:
+            std::fputs(UnknownOptionText("veldoran", early.unknown).toLocal8Bit().constData(), stderr);
+            std::fputs(HelpText("veldoran").toLocal8Bit().constData(), stderr);
+            return 2;
+        }
     }
 
     QApplication application(argc, argv);

@@ -9,6 +9,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 "$root/usr/games/veldoran" --version | grep -q "^veldoran 1.0$"
 test -f "$root/usr/games/../share/veldoran/help.txt"
+test -f "$root/usr/games/../share/veldoran/help.en.txt"
 status=0
 (cd "$root" && QT_QPA_PLATFORM=offscreen timeout 2 "$root/usr/games/veldoran" "$root/usr/share/veldoran/examples/6-49.txt") \
     > /dev/null 2>&1 || status=$?

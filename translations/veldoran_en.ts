@@ -41,6 +41,33 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Использование: %1 [ФАЙЛ]
+VELDORAN — анализатор числовых пар лотерей «K из M».
+Открывает ФАЙЛ при запуске: файл тиражей — как команда «Открыть», историю тиражей
+в другом виде (CSV и т. п.) — через окно импорта.
+
+  -h, --help     показать эту справку и выйти
+  -v, --version  показать версию и выйти
+</source>
+        <translation>Usage: %1 [FILE]
+VELDORAN — number pair analyser for &quot;K of M&quot; lotteries.
+Opens FILE at start: a draw file as the &quot;Open&quot; command does, a draw history
+in another form (CSV and the like) through the import window.
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+</translation>
+    </message>
+    <message>
+        <source>%1: неизвестный параметр %2
+</source>
+        <translation>%1: unknown option %2
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpText</name>
     <message>
         <source>Файл справки &quot;%1&quot; слишком велик: %2 байт, а показать можно не больше 1 МБ (%3 байт)</source>
@@ -56,27 +83,6 @@
 </context>
 <context>
     <name>HistoryDownload</name>
-    <message numerus="yes">
-        <source>Сервер %1 не ответил за %n с</source>
-        <translation>
-            <numerusform>The server %1 did not answer within %n second</numerusform>
-            <numerusform>The server %1 did not answer within %n seconds</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Передача остановилась на середине: %n с не пришло ни байта (получено %1 байт)</source>
-        <translation>
-            <numerusform>The transfer stopped halfway: not a byte came for %n second (%1 bytes received)</numerusform>
-            <numerusform>The transfer stopped halfway: not a byte came for %n seconds (%1 bytes received)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Загрузка не уложилась в %n с</source>
-        <translation>
-            <numerusform>The download took longer than %n second</numerusform>
-            <numerusform>The download took longer than %n seconds</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Файл по адресу больше %1 МБ (%2 МБ); предел задан в настройках (Network/MaxMegabytes)</source>
         <translation>The file at the address is larger than %1 MB (%2 MB); the limit is set in the settings (Network/MaxMegabytes)</translation>
@@ -144,6 +150,18 @@
     <message>
         <source>По адресу пришёл пустой ответ, а не история тиражей</source>
         <translation>The address gave an empty answer, not a draw history</translation>
+    </message>
+    <message>
+        <source>Сервер %1 не ответил за %2 с</source>
+        <translation>The server %1 did not answer within %2 s</translation>
+    </message>
+    <message>
+        <source>Передача остановилась на середине: %1 с не пришло ни байта (получено %2 байт)</source>
+        <translation>The transfer stopped halfway: not a byte came for %1 s (%2 bytes received)</translation>
+    </message>
+    <message>
+        <source>Загрузка не уложилась в %1 с; предел задан в настройках (Network/DeadlineSeconds)</source>
+        <translation>The download took longer than %1 s; the limit is set in the settings (Network/DeadlineSeconds)</translation>
     </message>
 </context>
 <context>
@@ -588,6 +606,282 @@ Remember the new address for updates?</translation>
     <message>
         <source>Проверка стратегии</source>
         <translation>Strategy check</translation>
+    </message>
+    <message>
+        <source>Билеты</source>
+        <translation>Tickets</translation>
+    </message>
+    <message>
+        <source>Составить и проверить билеты…</source>
+        <translation>Make and check tickets…</translation>
+    </message>
+</context>
+<context>
+    <name>TTicketsModel</name>
+    <message>
+        <source>Билет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Число %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTicketsWindow</name>
+    <message>
+        <source>чисел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чисел в билете:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Совпадение не меньше чем в:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>если выпало ваших чисел:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>из</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лотерея:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ваши билеты, по одному в строке: числа через пробел или запятую.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Последних тиражей:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Билеты</source>
+        <translation type="unfinished">Tickets</translation>
+    </message>
+    <message>
+        <source>Ваши числа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Система «совпадение, если выпало»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Например: 3 7 12 19 25 31 40 44 или 3, 7, 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Случайные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Случайный выбор стольких чисел из 1…M лотереи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Из выделенных пар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Числа пар, выделенных в таблице пар главного окна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Составить билеты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Улучшить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Искать дальше, сохраняя лучшую найденную систему</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Загрузить CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Взять эти билеты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверить по истории</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Совпало чисел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Случаев (билет × тираж)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ожидается в честной лотерее</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Свои билеты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверка по истории</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Как билеты сыграли бы в последних тиражах загруженного файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нет истории тиражей: откройте или импортируйте файл в главном окне</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чисел в билете (%1) больше, чем ваших чисел (%2): добавьте числа или уменьшите билет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«Если выпало» должно быть от %1 до %2 (ваших чисел).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Слишком большой запрос: C(%1,%2) = %3 комбинаций, а проверить можно не больше %4. Уменьшите количество чисел или «если выпало».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n билетов</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ещё нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Идёт поиск: %1 с. Лучшая система пока: %2; нижняя граница: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поиск занял %1 с.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Билетов пока нет: введите числа и нажмите «Составить билеты», или возьмите свои.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ваши билеты: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Гарантия «%1, если выпало %2» на %3 числах ваших билетов не проверялась: слишком много комбинаций.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Билетов: %1. Нижняя граница: %2 — меньше билетов такая система иметь не может.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Найденная система наименьшая из возможных.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В таблице пар главного окна не выделено ни одной пары: выделите строки после «Статистики» и нажмите снова.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Загрузить билеты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation type="unfinished">All files (*)</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл «%1».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл «%1»: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Билетов пока нет: составьте систему или возьмите свои билеты.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить билеты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>билеты.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить билеты в файл «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Мои билеты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Система «%1, если выпало %2» на %3 числах</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ваши числа: %1. Билетов: %2 по %3 чисел.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить билеты в PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>билеты.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Проверено %n последних тиражей.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,29 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="ru_RU">
 <context>
-    <name>HistoryDownload</name>
+    <name>TTicketsWindow</name>
     <message numerus="yes">
-        <source>Сервер %1 не ответил за %n с</source>
+        <source>%n билетов</source>
         <translation>
-            <numerusform>Сервер %1 не ответил за %n с</numerusform>
-            <numerusform>Сервер %1 не ответил за %n с</numerusform>
-            <numerusform>Сервер %1 не ответил за %n с</numerusform>
+            <numerusform>%n билет</numerusform>
+            <numerusform>%n билета</numerusform>
+            <numerusform>%n билетов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Передача остановилась на середине: %n с не пришло ни байта (получено %1 байт)</source>
+        <source>Проверено %n последних тиражей.</source>
         <translation>
-            <numerusform>Передача остановилась на середине: %n с не пришло ни байта (получено %1 байт)</numerusform>
-            <numerusform>Передача остановилась на середине: %n с не пришло ни байта (получено %1 байт)</numerusform>
-            <numerusform>Передача остановилась на середине: %n с не пришло ни байта (получено %1 байт)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Загрузка не уложилась в %n с</source>
-        <translation>
-            <numerusform>Загрузка не уложилась в %n с</numerusform>
-            <numerusform>Загрузка не уложилась в %n с</numerusform>
-            <numerusform>Загрузка не уложилась в %n с</numerusform>
+            <numerusform>Проверен %n последний тираж.</numerusform>
+            <numerusform>Проверено %n последних тиража.</numerusform>
+            <numerusform>Проверено %n последних тиражей.</numerusform>
         </translation>
     </message>
 </context>

@@ -58,9 +58,10 @@ private slots:
     void analysisMenuFollowsTheWorkflow()
     {
         auto* bar = form->menuBar();
-        QCOMPARE(bar->actions().size(), 4);
+        QCOMPARE(bar->actions().size(), 5);
         QCOMPARE(bar->actions()[1]->menu(), find<QMenu>("AnalysisMenu"));
         QCOMPARE(bar->actions()[2]->menu(), find<QMenu>("TicketsMenu"));
+        QCOMPARE(bar->actions()[4]->menu(), find<QMenu>("LanguageMenu"));
         QCOMPARE(find<QMenu>("AnalysisMenu")->title(), QString("Анализ"));
         QVERIFY(!analysisEnabled());
         open(Examples + "/6-49.txt");
