@@ -82,6 +82,21 @@ in another form (CSV and the like) through the import window.
     </message>
 </context>
 <context>
+    <name>HistoryCsv</name>
+    <message>
+        <source>Тираж</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Число %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HistoryDownload</name>
     <message>
         <source>Файл по адресу больше %1 МБ (%2 МБ); предел задан в настройках (Network/MaxMegabytes)</source>
@@ -391,6 +406,42 @@ Remember the new address for updates?</translation>
         <source>Импорт по адресу…</source>
         <translation>Import from address…</translation>
     </message>
+    <message>
+        <source>Этой истории уже нет в хранилище</source>
+        <translation>This history is no longer in the store</translation>
+    </message>
+    <message>
+        <source>История «%1» не изменилась с прошлого обновления: новых тиражей нет.</source>
+        <translation>The history &quot;%1&quot; has not changed since the last update: no new draws.</translation>
+    </message>
+    <message>
+        <source>Файла истории %1 больше нет: он удалён или перенесён</source>
+        <translation>The history file %1 is gone: it has been deleted or moved</translation>
+    </message>
+    <message>
+        <source>Вид файла истории «%1» изменился (заголовок или число полей): прежнее описание полей к нему не подходит. Проверьте описание полей в окне импорта.</source>
+        <translation>The history file &quot;%1&quot; has changed its shape (the header or the number of fields): the old field layout no longer fits it. Check the field layout in the import window.</translation>
+    </message>
+    <message>
+        <source>История «%1» прочитана с новым описанием полей. Новых тиражей: %2; всего: %3.</source>
+        <translation>The history &quot;%1&quot; was read with the new field layout. New draws: %2; in all: %3.</translation>
+    </message>
+    <message>
+        <source>В новой копии истории «%1» нет ни одного тиража, который читается прежним описанием полей</source>
+        <translation>The new copy of the history &quot;%1&quot; holds no draw that the old field layout can read</translation>
+    </message>
+    <message>
+        <source>Новая копия истории «%1» не совпала с сохранённой ни одним тиражом: ничего не добавлено. Если источник теперь другой, импортируйте его заново</source>
+        <translation>The new copy of the history &quot;%1&quot; shares no draw with the stored one: nothing was added. If the source is now a different one, import it again</translation>
+    </message>
+    <message>
+        <source>Обновить историю</source>
+        <translation>Update history</translation>
+    </message>
+    <message>
+        <source>Истории…</source>
+        <translation>Histories…</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -436,6 +487,69 @@ Remember the new address for updates?</translation>
     <message>
         <source>Назад</source>
         <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>THistoriesWindow</name>
+    <message>
+        <source>Сохранённые истории тиражей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Источник</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тиражей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обновлена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation type="unfinished">Open</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Переименовать…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удалить…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить как CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Новое название истории:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удалить историю «%1» и все её тиражи (%2) из хранилища? Файл или адрес источника не затрагивается.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить историю</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить историю в файл «%1»</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
