@@ -60,11 +60,11 @@ std::vector<TPointSet> Restricted(
 
 } // namespace
 
-std::vector<TPointSet> DesignWheel(int32_t v, int32_t k, int32_t t, uint64_t seed)
+std::vector<TPointSet> DesignWheel(int32_t v, int32_t k, int32_t t, int64_t fewerThan, uint64_t seed)
 {
     TRandom random(seed);
     std::vector<TPointSet> best;
-    for (const TDesign& design : DesignsFor(v, k, t, SparePoints)) {
+    for (const TDesign& design : DesignsFor(v, k, t, SparePoints, fewerThan)) {
         const int32_t extra = design.Points - v;
         for (int32_t attempt = 0; attempt < (extra == 0 ? 1 : Tries); ++attempt) {
             std::vector<int32_t> removed;

@@ -1,6 +1,7 @@
 // Designs from finite geometry and the Golay code, as starting wheels.
 #include "analysis/wheels/Designs.h"
 
+#include "analysis/wheels/CyclicCovering.h"
 #include "analysis/wheels/FiniteField.h"
 
 #include <algorithm>
@@ -15,6 +16,9 @@ namespace {
 struct TPrimePower {
     int32_t p, n, q;
 };
+
+// Steps the search for a cyclic pair covering may take (some milliseconds).
+constexpr int64_t CyclicSearchSteps = 30'000;
 
 constexpr std::array<TPrimePower, 7> PlaneOrders { { { 2, 1, 2 }, { 3, 1, 3 }, { 2, 2, 4 }, { 5, 1, 5 }, { 7, 1, 7 },
     { 2, 3, 8 }, { 3, 2, 9 } } };
@@ -147,7 +151,7 @@ TDesign Witt22()
 
 } // namespace
 
-std::vector<TDesign> DesignsFor(int32_t v, int32_t k, int32_t t, int32_t spare)
+std::vector<TDesign> DesignsFor(int32_t v, int32_t k, int32_t t, int32_t spare, int64_t fewerThan)
 {
     std::vector<TDesign> designs;
     const auto fits = [&](int32_t points, int32_t blockSize, int32_t strength) {
@@ -164,6 +168,15 @@ std::vector<TDesign> DesignsFor(int32_t v, int32_t k, int32_t t, int32_t spare)
     }
     if (fits(22, 6, 3))
         designs.push_back(Witt22());
+    for (int32_t w = v; t <= 2 && k >= 3 && w <= v + spare && w <= 99; ++w) {
+        const int32_t m = (w - 1 + k * (k - 1) - 1) / (k * (k - 1));
+        // Worth a try only near the Schönheim bound for v: ceil(v/k ceil((v-1)/(k-1))).
+        const int64_t bound = (static_cast<int64_t>(v) * ((v - 1 + k - 2) / (k - 1)) + k - 1) / k;
+        if (static_cast<int64_t>(m) * w >= fewerThan || 10 * static_cast<int64_t>(m) * w > 11 * bound)
+            continue;
+        if (auto design = CyclicPairCovering(w, k, CyclicSearchSteps))
+            designs.push_back(std::move(*design));
+    }
     return designs;
 }
 

@@ -24,9 +24,11 @@ struct TDesign {
 //   extended binary Golay code (the words of weight 8 of the code spanned by
 //   the shifts of x^11+x^10+x^6+x^5+x^4+x^2+1, with a parity bit) through
 //   two fixed points.
+// - cyclic pair coverings (CyclicPairCovering), when they have fewer than
+//   `fewerThan` blocks.
 // All for prime powers q up to 9 (P. Dembowski, "Finite Geometries", 1968;
 // C. J. Colbourn and J. H. Dinitz, "Handbook of Combinatorial Designs",
 // 2nd ed., 2007, on Steiner systems and the Golay code).
-std::vector<TDesign> DesignsFor(int32_t v, int32_t k, int32_t t, int32_t spare);
+std::vector<TDesign> DesignsFor(int32_t v, int32_t k, int32_t t, int32_t spare, int64_t fewerThan);
 
 } // namespace Main::WheelDetail

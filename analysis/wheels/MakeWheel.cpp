@@ -63,7 +63,8 @@ TWheel MakeWheel(const TWheelRequest& request, std::chrono::milliseconds budget,
     if (CountMisses(shape.V, shape.T, shape.P, tickets) != 0)
         throw std::logic_error("the greedy wheel misses drawn sets");
     if (shape.T == shape.P) {
-        std::vector<TPointSet> designed = DesignWheel(shape.V, shape.K, shape.T, seed);
+        std::vector<TPointSet> designed
+            = DesignWheel(shape.V, shape.K, shape.T, static_cast<int64_t>(tickets.size()), seed);
         if (!designed.empty() && designed.size() < tickets.size()
             && CountMisses(shape.V, shape.T, shape.P, designed) == 0)
             tickets = std::move(designed);
