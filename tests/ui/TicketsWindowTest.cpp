@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -103,7 +105,10 @@ private:
 private slots:
     void init()
     {
-        Main::DrawCount = 0; // no history loaded
+        // As at program start: no history loaded.
+        Main::DrawCount = 0;
+        Main::NumbersPerDraw = 0;
+        Main::MaxNumber = 0;
         setUp();
     }
     void cleanup()
@@ -135,6 +140,10 @@ private slots:
         trigger("TicketsAction");
         QVERIFY(check->isEnabled());
         QCOMPARE(in<QSpinBox>("HistoryDrawsBox")->maximum(), Main::DrawCount);
+        open(Examples + "/5-36.txt");
+        trigger("TicketsAction");
+        QCOMPARE(in<QSpinBox>("TicketSizeBox")->value(), 5);
+        QCOMPARE(in<QSpinBox>("LotteryMBox")->value(), 36);
     }
 
     void limitsStayConsistent()
@@ -365,6 +374,17 @@ private slots:
         const qsizetype pages
             = bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") + bytes.count("/Type /Page/");
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+
+        // The print preview lays out the same pages.
+        int previewed = 0;
+        ModalAnswer<QPrintPreviewDialog> preview([&previewed](QPrintPreviewDialog* dialog) {
+            if (auto* widget = dialog->findChild<QPrintPreviewWidget*>())
+                previewed = widget->pageCount();
+            dialog->reject();
+        });
+        press("PrintTicketsButton");
+        QVERIFY(preview.answered());
+        QCOMPARE(previewed, static_cast<int>(pages));
     }
 };
 

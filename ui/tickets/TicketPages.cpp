@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QStringList>
@@ -37,6 +38,12 @@ struct TGrid {
 };
 
 } // namespace
+
+QPageLayout TicketPageLayout()
+{
+    return QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
 
 int PaintTicketPages(QPagedPaintDevice* device, const TTicketPrintout& printout)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 
 #include <cstdint>
@@ -15,6 +16,9 @@ struct TTicketPrintout {
     QString date;
     std::vector<std::vector<int32_t>> tickets;
 };
+
+// A4 upright with 15 mm margins, for the printer and the PDF alike.
+QPageLayout TicketPageLayout();
 
 // Paints every page on `device` (a QPrinter or a QPdfWriter, begun by this
 // call) and returns how many there were.

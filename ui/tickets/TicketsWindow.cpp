@@ -357,6 +357,8 @@ void TTicketsWindow::followLoadedDraws()
     historyDrawsBox_->setValue(Main::DrawCount);
     lotteryMBox_->setValue(LoadedM());
     lotteryKBox_->setValue(LoadedK());
+    if (!search_.running())
+        ticketSizeBox_->setValue(LoadedK());
 }
 
 // Match <= TicketSize and Match <= Drawn <= v (the numbers typed so far).
@@ -653,7 +655,7 @@ void TTicketsWindow::print()
     if (!needTickets())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageLayout(TicketPageLayout());
     printer.setDocName(printoutTitle());
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName("TicketsPrintPreview");
@@ -678,9 +680,8 @@ void TTicketsWindow::savePdf()
         return;
     const QString fileName = pdfDialog_->selectedFiles().constFirst();
     QPdfWriter writer(fileName);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageLayout(TicketPageLayout());
     writer.setResolution(300);
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setTitle(printoutTitle());
     writer.setCreator(QStringLiteral("VELDORAN"));
     PaintTicketPages(&writer,

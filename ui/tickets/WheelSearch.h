@@ -14,7 +14,7 @@
 
 // A wheel search off the interface thread. It runs MakeWheel with growing
 // budgets, a new seed each time, keeping the smallest wheel, so that a first
-// complete wheel shows at once and better ones follow; each wheel kept is
+// complete wheel shows at once and a better one follows; each wheel kept is
 // checked by WheelMisses on the same thread. stop() answers MakeWheel's next
 // poll, which returns the best wheel of that run.
 class TWheelSearch : public QObject {
