@@ -69,4 +69,15 @@ inline constexpr TMessageText WarmupLimits { "Тиражей для обучен
 inline constexpr TMessageText RecentLimits { "Число последних тиражей R должно быть не меньше 1, а указано %1",
     "The number of recent draws R must be at least 1, not %1" };
 
+// The ticket check (NoDrawsYet above when no draws are loaded).
+inline constexpr TMessageText NoTickets { "Нет ни одного билета для проверки", "There are no tickets to check" };
+inline constexpr TMessageText TicketSizesDiffer { "Билеты разного размера: в билете 1 чисел — %1, в билете %2 — %3",
+    "The tickets differ in size: ticket 1 has %1 numbers, ticket %2 has %3" };
+inline constexpr TMessageText TicketNumberRepeated { "В билете %1 число %2 повторяется",
+    "Ticket %1 repeats the number %2" };
+inline constexpr TMessageText TicketNumberOutOfRange { "В билете %1 число %2 вне диапазона от 1 до %3",
+    "Ticket %1 holds %2, outside 1 to %3" };
+inline constexpr TMessageText CheckedDrawsLimits { "Проверить можно от 1 до %1 последних тиражей, а указано %2",
+    "1 to %1 most recent draws can be checked, not %2" };
+
 } // namespace Main::Messages

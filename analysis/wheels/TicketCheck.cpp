@@ -4,6 +4,7 @@
 #include "analysis/pairs/DrawSets.h"
 #include "analysis/tables/Errors.h"
 #include "analysis/tables/Tables.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -30,32 +31,29 @@ struct TNumberMask {
 
 [[noreturn]] void RefuseNoTickets()
 {
-    throw EAnalysisError("Нет ни одного билета для проверки");
+    throw EAnalysisError(Text(Messages::NoTickets));
 }
 
 [[noreturn]] void RefuseMixedSizes(std::size_t ticket, std::size_t size, std::size_t firstSize)
 {
-    throw EAnalysisError("Билеты разного размера: в билете 1 чисел — " + std::to_string(firstSize) + ", в билете "
-        + std::to_string(ticket) + " — " + std::to_string(size));
+    throw EAnalysisError(Text(Messages::TicketSizesDiffer, firstSize, ticket, size));
 }
 
 [[noreturn]] void RefuseRepeatedNumber(std::size_t ticket, int32_t number)
 {
-    throw EAnalysisError("В билете " + std::to_string(ticket) + " число " + std::to_string(number) + " повторяется");
+    throw EAnalysisError(Text(Messages::TicketNumberRepeated, ticket, number));
 }
 
 [[noreturn]] void RefuseNumberOutside(std::size_t ticket, int32_t number, int32_t m)
 {
-    throw EAnalysisError("В билете " + std::to_string(ticket) + " число " + std::to_string(number)
-        + " вне диапазона от 1 до " + std::to_string(m));
+    throw EAnalysisError(Text(Messages::TicketNumberOutOfRange, ticket, number, m));
 }
 
 [[noreturn]] void RefuseDrawWindow(int32_t lastDraws, int32_t drawCount)
 {
     if (drawCount < 1)
-        throw EAnalysisError("Тиражей нет: сначала откройте файл");
-    throw EAnalysisError("Проверить можно от 1 до " + std::to_string(drawCount) + " последних тиражей, а указано "
-        + std::to_string(lastDraws));
+        throw EAnalysisError(Text(Messages::NoDrawsYet));
+    throw EAnalysisError(Text(Messages::CheckedDrawsLimits, drawCount, lastDraws));
 }
 
 // C(n, r) as a double, exact while it stays below 2^53 (C(99, 49) is about 5e28,

@@ -1,4 +1,5 @@
 #include "analysis/Analysis.h"
+#include "analysis/text/Messages.h"
 #include "support/DrawFiles.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,15 @@ TEST_F(TicketCheckTest, RefusesBadTicketsAndWindows)
         }
     }
     EXPECT_EQ(DrawCount, 3);
+
+    SetMessageLanguage(TMessageLanguage::English);
+    try {
+        CheckTickets({ { 1, 2, 11 } }, 1);
+        ADD_FAILURE() << "a number above M";
+    } catch (const EAnalysisError& e) {
+        EXPECT_EQ(std::string(e.what()), "Ticket 1 holds 11, outside 1 to 10");
+    }
+    SetMessageLanguage(TMessageLanguage::Russian);
 }
 
 TEST(HypergeometricTail, SumsTheChancesFromTheGivenCount)

@@ -11,11 +11,6 @@ namespace TicketInput {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("TicketInput", text);
-}
-
 QStringList Entries(const QString& text)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
@@ -28,7 +23,8 @@ TNumbers ParseLine(const QString& text, int32_t maxNumber, const QString& where)
     TNumbers result;
     const QStringList entries = Entries(text);
     if (entries.isEmpty()) {
-        result.error = Tr("Введите ваши числа через пробел или запятую, например: 3 7 12 19 25 31 40 44.");
+        result.error = QCoreApplication::translate(
+            "TicketInput", "Введите ваши числа через пробел или запятую, например: 3 7 12 19 25 31 40 44.");
         return result;
     }
     std::array<bool, 100> seen {};
@@ -37,15 +33,19 @@ TNumbers ParseLine(const QString& text, int32_t maxNumber, const QString& where)
         bool ok = false;
         const int value = entry.toInt(&ok);
         if (!ok) {
-            result.error = where + Tr("«%1» — не число. Числа разделяются пробелами или запятыми.").arg(entry);
+            result.error = where
+                + QCoreApplication::translate(
+                    "TicketInput", "«%1» — не число. Числа разделяются пробелами или запятыми.")
+                      .arg(entry);
             return result;
         }
         if (value < 1 || value > top) {
-            result.error = where + Tr("Число %1 вне диапазона от 1 до %2.").arg(value).arg(top);
+            result.error = where
+                + QCoreApplication::translate("TicketInput", "Число %1 вне диапазона от 1 до %2.").arg(value).arg(top);
             return result;
         }
         if (seen[static_cast<std::size_t>(value)]) {
-            result.error = where + Tr("Число %1 указано дважды.").arg(value);
+            result.error = where + QCoreApplication::translate("TicketInput", "Число %1 указано дважды.").arg(value);
             return result;
         }
         seen[static_cast<std::size_t>(value)] = true;
@@ -68,15 +68,17 @@ TTickets ParseTickets(const QString& text, int32_t maxNumber)
     for (int line = 0; line < lines.size(); ++line) {
         if (lines[line].trimmed().isEmpty())
             continue;
-        TNumbers ticket = ParseLine(lines[line], maxNumber, Tr("Строка %1: ").arg(line + 1));
+        TNumbers ticket = ParseLine(
+            lines[line], maxNumber, QCoreApplication::translate("TicketInput", "Строка %1: ").arg(line + 1));
         if (!ticket.error.isEmpty()) {
             result.error = ticket.error;
             result.tickets.clear();
             return result;
         }
         if (!result.tickets.empty() && ticket.numbers.size() != result.tickets.front().size()) {
-            result.error = Tr("Строка %1: в билете другое количество чисел (%2, а в первом билете %3); все билеты "
-                              "должны быть одного размера.")
+            result.error = QCoreApplication::translate("TicketInput",
+                "Строка %1: в билете другое количество чисел (%2, а в первом билете %3); все билеты "
+                "должны быть одного размера.")
                                .arg(line + 1)
                                .arg(ticket.numbers.size())
                                .arg(result.tickets.front().size());
@@ -87,7 +89,8 @@ TTickets ParseTickets(const QString& text, int32_t maxNumber)
         result.tickets.push_back(std::move(ticket.numbers));
     }
     if (result.tickets.empty())
-        result.error = Tr("Введите билеты, по одному в строке: числа через пробел или запятую.");
+        result.error = QCoreApplication::translate(
+            "TicketInput", "Введите билеты, по одному в строке: числа через пробел или запятую.");
     return result;
 }
 

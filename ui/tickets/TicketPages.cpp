@@ -13,11 +13,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("TicketPages", text);
-}
-
 QString TicketText(const std::vector<int32_t>& ticket)
 {
     QStringList numbers;
@@ -75,7 +70,9 @@ int PaintTicketPages(QPagedPaintDevice* device, const TTicketPrintout& printout)
     grid.footerHeight = text.height() + gap;
     const std::size_t size = printout.tickets.empty() ? 0 : printout.tickets.front().size();
     const double numbersWidth = numbers.horizontalAdvance(TicketText(std::vector<int32_t>(size, 88)));
-    grid.cellWidth = std::max(numbersWidth, label.horizontalAdvance(Tr("Билет 000"))) + 2 * gap;
+    grid.cellWidth
+        = std::max(numbersWidth, label.horizontalAdvance(QCoreApplication::translate("TicketPages", "Билет 000")))
+        + 2 * gap;
     grid.cellHeight = label.height() + numbers.height() + 1.6 * gap;
     grid.columns = std::max(1, static_cast<int>(std::floor(page.width() / grid.cellWidth)));
     grid.cellWidth = page.width() / grid.columns;
@@ -106,8 +103,8 @@ int PaintTicketPages(QPagedPaintDevice* device, const TTicketPrintout& printout)
             painter.drawRoundedRect(box, gap / 3, gap / 3);
             painter.setPen(Qt::black);
             painter.setFont(labelFont);
-            painter.drawText(
-                box.adjusted(gap / 2, gap / 3, 0, 0), Qt::AlignLeft | Qt::AlignTop, Tr("Билет %1").arg(i + 1));
+            painter.drawText(box.adjusted(gap / 2, gap / 3, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                QCoreApplication::translate("TicketPages", "Билет %1").arg(i + 1));
             painter.setFont(numberFont);
             painter.drawText(box.adjusted(0, label.height() + gap / 3, 0, 0), Qt::AlignHCenter | Qt::AlignVCenter,
                 TicketText(printout.tickets[static_cast<std::size_t>(i)]));
@@ -116,7 +113,7 @@ int PaintTicketPages(QPagedPaintDevice* device, const TTicketPrintout& printout)
         painter.setFont(textFont);
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, page.height() - text.height(), page.width(), text.height()), Qt::AlignHCenter,
-            Tr("Страница %1 из %2").arg(p + 1).arg(pages));
+            QCoreApplication::translate("TicketPages", "Страница %1 из %2").arg(p + 1).arg(pages));
     }
     painter.end();
     return pages;

@@ -8,11 +8,6 @@ namespace TicketsCsv {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("TicketsCsv", text);
-}
-
 const QString NumberColumn = QStringLiteral("№");
 
 } // namespace
@@ -22,7 +17,7 @@ QByteArray Write(const std::vector<std::vector<int32_t>>& tickets)
     QStringList header { NumberColumn };
     const std::size_t size = tickets.empty() ? 0 : tickets.front().size();
     for (std::size_t i = 1; i <= size; ++i)
-        header << Tr("Число %1").arg(i);
+        header << QCoreApplication::translate("TicketsCsv", "Число %1").arg(i);
     QByteArray bytes("\xEF\xBB\xBF");
     bytes += header.join(QLatin1Char(';')).toUtf8() + "\r\n";
     for (std::size_t t = 0; t < tickets.size(); ++t) {

@@ -11,11 +11,6 @@ namespace TicketsTexts {
 
 namespace {
 
-QString Tr(const char* text, int n = -1)
-{
-    return QCoreApplication::translate("TicketsTexts", text, nullptr, n);
-}
-
 QString Count(double value)
 {
     return QLocale().toString(value, 'f', 0);
@@ -39,21 +34,24 @@ QString Guarantee(const TAim& aim, int64_t misses)
     const auto v = static_cast<int32_t>(aim.numbers.size());
     const QString all = Count(Binomial(v, aim.drawn));
     if (misses > 0)
-        return Tr("Гарантии «%4, если выпало %2» нет: %n комбинаций из C(%1,%2) = %3 не совпадают ни с одним "
-                  "билетом в %4 числах.",
-            static_cast<int>(std::min<int64_t>(misses, 1 << 30)))
+        return QCoreApplication::translate("TicketsTexts",
+            "Гарантии «%4, если выпало %2» нет: %n комбинаций из C(%1,%2) = %3 не совпадают ни с одним "
+            "билетом в %4 числах.",
+            nullptr, static_cast<int>(std::min<int64_t>(misses, 1 << 30)))
             .arg(v)
             .arg(aim.drawn)
             .arg(all)
             .arg(aim.match);
     if (aim.match == aim.drawn)
-        return Tr("Гарантия проверена: каждая из C(%1,%2) = %3 комбинаций по %2 из ваших %1 чисел целиком входит "
-                  "хотя бы в один билет.")
+        return QCoreApplication::translate("TicketsTexts",
+            "Гарантия проверена: каждая из C(%1,%2) = %3 комбинаций по %2 из ваших %1 чисел целиком входит "
+            "хотя бы в один билет.")
             .arg(v)
             .arg(aim.drawn)
             .arg(all);
-    return Tr("Гарантия проверена: каждая из C(%1,%2) = %3 комбинаций по %2 из ваших %1 чисел совпадает хотя бы с "
-              "одним билетом не меньше чем в %4 числах.")
+    return QCoreApplication::translate("TicketsTexts",
+        "Гарантия проверена: каждая из C(%1,%2) = %3 комбинаций по %2 из ваших %1 чисел совпадает хотя бы с "
+        "одним билетом не меньше чем в %4 числах.")
         .arg(v)
         .arg(aim.drawn)
         .arg(all)
@@ -73,29 +71,32 @@ QString Chance(int32_t m, int32_t k, int32_t v, int32_t drawn, int32_t ticketSiz
     const double p = Main::HypergeometricTail(m, v, k, drawn);
     QString text;
     if (p <= 0) {
-        text = Tr("В тираже «%1 из %2» не может выпасть %3 из ваших %4 чисел: гарантия не сработает никогда.")
+        text = QCoreApplication::translate(
+            "TicketsTexts", "В тираже «%1 из %2» не может выпасть %3 из ваших %4 чисел: гарантия не сработает никогда.")
                    .arg(k)
                    .arg(m)
                    .arg(drawn)
                    .arg(v);
     } else {
         const double every = 1 / p;
-        text = Tr("Шанс, что в тираже «%1 из %2» выпадет не меньше %3 из ваших %4 чисел (только тогда действует "
-                  "гарантия): %5%")
+        text = QCoreApplication::translate("TicketsTexts",
+            "Шанс, что в тираже «%1 из %2» выпадет не меньше %3 из ваших %4 чисел (только тогда действует "
+            "гарантия): %5%")
                    .arg(k)
                    .arg(m)
                    .arg(drawn)
                    .arg(v)
                    .arg(QLocale().toString(100 * p, 'f', p < 0.001 ? 4 : 2));
         if (every >= 1.5)
-            text += Tr(", примерно один тираж из %1").arg(Count(every));
+            text += QCoreApplication::translate("TicketsTexts", ", примерно один тираж из %1").arg(Count(every));
         text += QLatin1Char('.');
     }
     const double expected = static_cast<double>(ticketSize) * k / m;
     return text + QLatin1Char(' ')
-        + Tr("Система не меняет ни ожидаемого числа совпадений (%1 на билет), ни ожидаемого выигрыша её билетов: "
-             "они те же, что у любых билетов по %2 чисел. Она меняет только то, как совпадения распределены по "
-             "тиражам.")
+        + QCoreApplication::translate("TicketsTexts",
+            "Система не меняет ни ожидаемого числа совпадений (%1 на билет), ни ожидаемого выигрыша её билетов: "
+            "они те же, что у любых билетов по %2 чисел. Она меняет только то, как совпадения распределены по "
+            "тиражам.")
               .arg(QLocale().toString(expected, 'f', 3))
               .arg(ticketSize);
 }
@@ -109,8 +110,12 @@ QString BestPerDraw(const std::vector<int32_t>& best, int32_t ticketSize)
     QStringList parts;
     for (int32_t m = 0; m <= ticketSize; ++m)
         if (counts[static_cast<std::size_t>(m)] > 0)
-            parts << Tr("%1 — %n тиражей", counts[static_cast<std::size_t>(m)]).arg(m);
-    return Tr("Лучшее совпадение билетов в тираже (совпало чисел — сколько тиражей): %1.").arg(parts.join("; "));
+            parts << QCoreApplication::translate(
+                "TicketsTexts", "%1 — %n тиражей", nullptr, counts[static_cast<std::size_t>(m)])
+                         .arg(m);
+    return QCoreApplication::translate(
+        "TicketsTexts", "Лучшее совпадение билетов в тираже (совпало чисел — сколько тиражей): %1.")
+        .arg(parts.join("; "));
 }
 
 QString GuaranteeOnHistory(
@@ -127,15 +132,23 @@ QString GuaranteeOnHistory(
     }
     const int draws = static_cast<int>(numbersBest.size());
     if (came == 0)
-        return Tr("Ни в одном из %n проверенных тиражей не выпало %1 ваших чисел: случая для гарантии не было.", draws)
+        return QCoreApplication::translate("TicketsTexts",
+            "Ни в одном из %n проверенных тиражей не выпало %1 ваших чисел: случая для гарантии не было.", nullptr,
+            draws)
             .arg(aim.drawn);
-    const QString first = Tr("В %n тиражах выпало не меньше %1 ваших чисел", came).arg(aim.drawn);
+    const QString first
+        = QCoreApplication::translate("TicketsTexts", "В %n тиражах выпало не меньше %1 ваших чисел", nullptr, came)
+              .arg(aim.drawn);
     if (held == came)
         return first
-            + Tr("; в каждом из них хотя бы один билет совпал не меньше чем в %1 числах — гарантия "
-                 "выполнялась.")
+            + QCoreApplication::translate("TicketsTexts",
+                "; в каждом из них хотя бы один билет совпал не меньше чем в %1 числах — гарантия "
+                "выполнялась.")
                   .arg(aim.match);
-    return first + Tr("; в %n из них ни один билет не совпал в %1 числах.", came - held).arg(aim.match);
+    return first
+        + QCoreApplication::translate(
+            "TicketsTexts", "; в %n из них ни один билет не совпал в %1 числах.", nullptr, came - held)
+              .arg(aim.match);
 }
 
 QString NumberList(const std::vector<int32_t>& numbers)
