@@ -344,6 +344,11 @@ QString TImportDialog::summaryText(const Main::TImportLayout& layout)
         + '\n';
     text += (layout.NewestFirst ? tr("Порядок в файле: от новых к старым.") : tr("Порядок в файле: от старых к новым."))
         + '\n';
+    if (result.Older > 0)
+        text += tr("Строк старше загружаемых тиражей, которые это описание не читает (например, тиражи прежней "
+                   "игры): %1; на загрузку они не влияют.")
+                    .arg(result.Older)
+            + '\n';
     if (result.Skipped.empty()) {
         text += tr("Пропущенных строк нет.");
         return text;

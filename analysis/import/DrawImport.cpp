@@ -300,21 +300,36 @@ TImportedHistory ReadDrawHistory(const std::string& fileName, const TImportLayou
     // the most recent lastDraws are ever held.
     struct TKept {
         int32_t row;
+        int32_t badBefore; // rows not read before this one, in file order
         TDrawRecord draw;
     };
     std::deque<TKept> kept;
+    int32_t good = 0;
     TImportedHistory history;
     history.Result = ScanDrawHistory(fileName, layout, [&](int32_t row, const TDrawRecord& draw) {
+        const TKept entry { row, row - 1 - good++, draw };
         if (layout.NewestFirst) {
             if (static_cast<int32_t>(kept.size()) < lastDraws)
-                kept.push_back({ row, draw });
+                kept.push_back(entry);
         } else {
-            kept.push_back({ row, draw });
+            kept.push_back(entry);
             if (static_cast<int32_t>(kept.size()) > lastDraws)
                 kept.pop_front();
         }
     });
     TImportResult& result = history.Result;
+    // Bad rows beyond the oldest draw loaded kept nothing out of a full window.
+    if (static_cast<int32_t>(kept.size()) == lastDraws) {
+        auto& skipped = result.Skipped;
+        if (layout.NewestFirst) {
+            const auto newer = static_cast<std::size_t>(kept.back().badBefore);
+            result.Older = static_cast<int32_t>(skipped.size() - newer);
+            skipped.resize(newer);
+        } else {
+            result.Older = kept.front().badBefore;
+            skipped.erase(skipped.begin(), skipped.begin() + result.Older);
+        }
+    }
     if (kept.empty())
         throw EAnalysisError(result.Rows == 0 ? Text(Messages::NoDrawInFile) : Text(Messages::NoDrawFits, result.Rows));
 

@@ -35,7 +35,13 @@ struct TImportProblem {
 struct TImportResult {
     int32_t Rows = 0; // draw rows after the header lines (blank lines not counted)
     int32_t Loaded = 0; // draws put into the draw table (= DrawCount)
+    // Rows the layout does not read that kept a draw out of the ones loaded:
+    // every such row newer than the oldest draw loaded, or all of them when
+    // fewer draws than asked for could be loaded.
     std::vector<TImportProblem> Skipped;
+    // Rows the layout does not read that are older than the oldest draw loaded
+    // (an earlier game's rows, say): they kept nothing out.
+    int32_t Older = 0;
 };
 
 // The layout a user would most likely want, read from the file itself. Throws
@@ -65,13 +71,12 @@ TMaxNumberProposal ProposeMaxNumber(const std::string& fileName, const TImportLa
 std::optional<std::string> ImportRowProblem(std::string_view line, const TImportLayout& layout);
 
 // Reads every row, oldest first; keeps the most recent `lastDraws` (1..1000)
-// good rows; on success sets NumbersPerDraw = NumberFields.size(), MaxNumber =
-// layout.MaxNumber, Draws[1..DrawCount] oldest first, DrawCount = Loaded. A row
-// whose number fields are missing, not integers, outside 1..M or repeated is
-// skipped and reported. Without DrawNoField, a draw's number is its position in
-// the whole file counted from the oldest row (1). Throws, leaving every table
-// unchanged, when the file cannot be opened, holds binary data, no row is
-// usable, K is outside 1..20, M outside 2..99 or lastDraws outside 1..1000.
+// good rows (Skipped and Older tell the bad rows apart); on success sets NumbersPerDraw = NumberFields.size(),
+// MaxNumber = layout.MaxNumber, Draws[1..DrawCount] oldest first, DrawCount = Loaded. A row whose number fields are
+// missing, not integers, outside 1..M or repeated is skipped and reported. Without DrawNoField, a draw's number is its
+// position in the whole file counted from the oldest row (1). Throws, leaving every table unchanged, when the file
+// cannot be opened, holds binary data, no row is usable, K is outside 1..20, M outside 2..99 or lastDraws
+// outside 1..1000.
 TImportResult ImportDrawHistory(const std::string& fileName, const TImportLayout& layout, int32_t lastDraws = 1000);
 
 // What ImportDrawHistory would load, without touching the tables: the draws

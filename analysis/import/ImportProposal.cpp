@@ -39,7 +39,7 @@ bool IsBonusName(std::string_view name)
 
 bool IsDrawNoName(std::string_view name)
 {
-    return NameHasAny(name, { "draw", "тираж", "номер", "no", "nr", "#", "id" });
+    return NameHasAny(name, { "draw", "тираж", "номер", "no", "nr", "#", "id", "numero", "numéro", "tirage" });
 }
 
 // The delimiter whose fields line up best over the sample: the same number of
@@ -208,6 +208,8 @@ struct TFieldTrend {
     int32_t max = 0;
     bool increasing = false; // strictly, over every row with a value
     bool decreasing = false;
+    bool mostlyIncreasing = false; // all but a few rows in three hundred: a special draw out of turn
+    bool mostlyDecreasing = false;
     bool sequential = false; // most steps from row to row are 0 or 1 up or down: a counter, a week
     bool unitSteps = false; // the typical step is exactly 1: a draw number
 };
@@ -243,6 +245,8 @@ TFieldTrend Trend(const std::vector<std::optional<int32_t>>& values)
     if (steps > 0) {
         trend.increasing = up == steps;
         trend.decreasing = down == steps;
+        trend.mostlyIncreasing = up * 100 >= steps * 97;
+        trend.mostlyDecreasing = down * 100 >= steps * 97;
         trend.sequential = steps >= 5 && small * 10 >= steps * 9;
         std::nth_element(sizes.begin(), sizes.begin() + static_cast<std::ptrdiff_t>(sizes.size() / 2), sizes.end());
         trend.unitSteps = sizes[sizes.size() / 2] == 1;
@@ -332,7 +336,7 @@ std::vector<int32_t> ProposeNumberFields(
 bool ProposeNewestFirst(const TSampleTable& table, const std::vector<TFieldTrend>& trends, int32_t drawNoField)
 {
     if (drawNoField > 0)
-        return trends[static_cast<std::size_t>(drawNoField - 1)].decreasing;
+        return trends[static_cast<std::size_t>(drawNoField - 1)].mostlyDecreasing;
     int32_t later = 0;
     int32_t earlier = 0;
     std::optional<int32_t> previous;
@@ -455,13 +459,16 @@ TImportProposal ProposeImport(const std::string& fileName, int32_t lastDraws)
     for (std::size_t f = 0; f < table.width(); ++f)
         trends.push_back(Trend(table.column(f)));
 
-    // The draw number rises or falls by one from row to row; a field named for
-    // it wins over one that only behaves so.
+    // The draw number rises or falls by one from row to row (numbers coded by
+    // year, 2023066, jump once a year); a field named for it wins over one
+    // that only behaves so, and may hold a few draws out of turn.
     for (bool byName : { true, false })
-        for (std::size_t f = 0; f < table.width() && layout.DrawNoField == 0; ++f)
-            if ((trends[f].increasing || trends[f].decreasing) && trends[f].unitSteps
-                && (!byName || IsDrawNoName(table.name(f))))
+        for (std::size_t f = 0; f < table.width() && layout.DrawNoField == 0; ++f) {
+            const TFieldTrend& t = trends[f];
+            const bool ordered = byName ? t.mostlyIncreasing || t.mostlyDecreasing : t.increasing || t.decreasing;
+            if (ordered && t.unitSteps && (!byName || IsDrawNoName(table.name(f))))
                 layout.DrawNoField = static_cast<int32_t>(f + 1);
+        }
 
     std::vector<bool> candidate(table.width());
     for (std::size_t f = 0; f < table.width(); ++f)

@@ -174,6 +174,32 @@ const HistoryCase Histories[] = {
                 draws[i].drawNo = static_cast<int32_t>((2019 + i / 104) * 1000 + i % 104 + 1);
             return draws;
         } },
+    // France's FDJ export: year-coded draw numbers, three draws a week, newest
+    // first, the day's name, two dates, the numbers unsorted, a bonus from
+    // another pool, the sorted combination and the winnings with decimal commas.
+    { "fdj_year_coded_newest_first", 5, 49, 400, 1, true,
+        "annee_numero_de_tirage;jour_de_tirage;date_de_tirage;date_de_forclusion;boule_1;boule_2;boule_3;boule_4;"
+        "boule_5;numero_chance;combinaison_gagnante_en_ordre_croissant;nombre_de_grille_gagnant_rang1;"
+        "rapport_du_rang1;nombre_de_grille_gagnant_rang2;rapport_du_rang2;\n",
+        [](const Draw& d, int32_t i) {
+            const Day day = DateOf(i);
+            const char* const days[] = { "LUNDI", "MERCREDI", "SAMEDI" };
+            // Dates as yyyymmdd, as the newer exports write them.
+            const std::string date = std::to_string(day.year) + Two(day.month) + Two(day.day);
+            return std::to_string(d.drawNo) + ";" + days[i % 3] + ";" + date + ";" + date + ";" + Joined(d.numbers, ";")
+                + ";" + std::to_string(1 + i % 10) + ";" + Joined(d.numbers, "-") + ";" + std::to_string(i % 3) + ";"
+                + std::to_string(2000000 + i) + ",00;" + std::to_string(i % 7) + ";" + std::to_string(100000 + i * 3)
+                + ",40;";
+        },
+        { ';', 1, 1, Range(5, 9), 49, true },
+        [] {
+            auto draws = TestSupport::RandomDraws(5, 49, 400, 41);
+            for (std::size_t i = 0; i < draws.size(); ++i)
+                draws[i].drawNo = static_cast<int32_t>((2021 + i / 156) * 1000 + i % 156 + 1);
+            // A special draw numbered apart, out of turn.
+            draws[200].drawNo = 2022901;
+            return draws;
+        } },
 };
 
 class ImportHistory : public ::testing::TestWithParam<HistoryCase> { };
@@ -218,6 +244,51 @@ TEST_P(ImportHistory, ProposalMatchesAndImportEqualsDrawFile)
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ImportHistory, ::testing::ValuesIn(Histories), [](const auto& info) { return info.param.name; });
+
+// An Israeli-like history: older rows of a 6 of 49 game before the 6 of 37
+// ones, and one bad row among the newest. Only rows that kept a draw out of
+// the most recent N are skipped; the older game's rows are counted apart.
+TEST(ImportHistoryRows, OlderRowsOfAnotherGameAreNotSkippedRows)
+{
+    TempDir dir;
+    const auto older = TestSupport::RandomDraws(6, 49, 1300, 8);
+    int32_t olderUnread = 0; // 6 of 49 draws with a number above 37
+    for (const Draw& d : older)
+        olderUnread += *std::max_element(d.numbers.begin(), d.numbers.end()) > 37;
+    struct Case {
+        int32_t newerDraws, lastDraws, skipped, olderRows;
+    };
+    // With 500 newer draws the most recent 1000 reach into the older game:
+    // its unread rows kept draws out. One draw stops before the bad row.
+    const Case cases[]
+        = { { 1500, 1000, 1, olderUnread }, { 1500, 1, 0, 1 + olderUnread }, { 500, 1000, 1 + olderUnread, 0 } };
+    for (const Case& c : cases) {
+        std::vector<std::string> rows;
+        for (const Draw& d : older)
+            rows.push_back(std::to_string(d.drawNo) + "," + Joined(d.numbers, ","));
+        for (const Draw& d : TestSupport::RandomDraws(6, 37, c.newerDraws, 9, 1301))
+            rows.push_back(std::to_string(d.drawNo) + "," + Joined(d.numbers, ","));
+        rows.insert(rows.end() - 10, "2790,1,2,3,4,5,Х"); // among the newest ten
+        for (const bool newestFirst : { false, true }) {
+            std::string text = "Draw,1,2,3,4,5,6\n";
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                text += rows[newestFirst ? rows.size() - 1 - i : i] + "\n";
+            const std::string file = dir.write("israel.csv", text);
+            const TImportLayout layout { ',', 1, 1, Range(2, 7), 37, newestFirst };
+            const TImportResult result = ImportDrawHistory(file, layout, c.lastDraws);
+            const std::string label
+                = std::to_string(c.newerDraws) + "/" + std::to_string(c.lastDraws) + "/" + std::to_string(newestFirst);
+            EXPECT_EQ(result.Rows, static_cast<int32_t>(rows.size())) << label;
+            EXPECT_EQ(static_cast<int32_t>(result.Skipped.size()), c.skipped) << label;
+            EXPECT_EQ(result.Older, c.olderRows) << label;
+            const int32_t badLine = newestFirst ? 1 + 11 : static_cast<int32_t>(rows.size()) - 10 + 1;
+            EXPECT_EQ(std::count_if(result.Skipped.begin(), result.Skipped.end(),
+                          [badLine](const TImportProblem& p) { return p.Line == badLine; }),
+                c.skipped > 0 ? 1 : 0)
+                << label;
+        }
+    }
+}
 
 // A history of two games, 6 of 49 and then 6 of 37: M comes from the draws
 // that are loaded, and follows how many of them are.
