@@ -62,7 +62,8 @@ int64_t Binomial(int32_t n, int32_t r)
         for (std::size_t i = 0; i < 128; ++i) {
             c[i][0] = 1;
             for (std::size_t j = 1; j <= i; ++j)
-                c[i][j] = std::min(BinomialCap, c[i - 1][j - 1] + c[i - 1][j]);
+                // Saturating: both terms may already stand at the cap.
+                c[i][j] = c[i - 1][j - 1] >= BinomialCap - c[i - 1][j] ? BinomialCap : c[i - 1][j - 1] + c[i - 1][j];
         }
         return c;
     }();
