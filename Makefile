@@ -47,7 +47,7 @@ translations-check: deps
 # Benchmarks in an optimised build of their own.
 bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench feature_bench pair_map_bench report_bench startup_bench wheel_bench download_bench tickets_bench
+	cmake --build build-release -j $(JOBS) --target analysis_bench window_bench memory_bench feature_bench pair_map_bench report_bench startup_bench wheel_bench download_bench tickets_bench history_store_bench
 	./build-release/bench/analysis_bench
 	./build-release/bench/window_bench
 	./build-release/bench/feature_bench
@@ -58,6 +58,7 @@ bench: deps
 	./build-release/bench/startup_bench
 	./build-release/bench/wheel_bench
 	./build-release/bench/download_bench
+	XDG_DATA_HOME=$$(mktemp -d) ./build-release/bench/history_store_bench
 	./build-release/bench/tickets_bench
 
 # The whole suite, window tests included, under AddressSanitizer and
