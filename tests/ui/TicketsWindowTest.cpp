@@ -304,6 +304,7 @@ private slots:
         // Counted here over the same 50 draws.
         const TTickets tickets = shown();
         std::vector<int64_t> counts(7, 0);
+        std::vector<int> best(50, 0); // newest first
         for (int32_t j = Main::DrawCount - 49; j <= Main::DrawCount; ++j)
             for (const auto& ticket : tickets) {
                 int shared = 0;
@@ -314,12 +315,21 @@ private slots:
                             break;
                         }
                 ++counts[static_cast<std::size_t>(shared)];
+                int& most = best[static_cast<std::size_t>(Main::DrawCount - j)];
+                most = std::max(most, shared);
             }
         auto* table = in<QTableWidget>("HistoryMatchesTable");
         QCOMPARE(table->rowCount(), 7);
         for (int m = 0; m <= 6; ++m)
             QCOMPARE(table->item(m, 1)->text().remove(QChar(0xA0)).remove(' ').toLongLong(),
                 counts[static_cast<std::size_t>(m)]);
+        // The draws newest first, with the best ticket's match.
+        auto* draws = in<QTableWidget>("HistoryDrawsTable");
+        QCOMPARE(draws->rowCount(), 50);
+        QCOMPARE(draws->item(0, 0)->text(), QString::number(Main::Draws[Main::DrawCount].DrawNo));
+        QCOMPARE(draws->item(49, 0)->text(), QString::number(Main::Draws[Main::DrawCount - 49].DrawNo));
+        for (int row = 0; row < 50; ++row)
+            QCOMPARE(draws->item(row, 2)->text().toInt(), best[static_cast<std::size_t>(row)]);
         const QString summary = in<QLabel>("HistorySummary")->text();
         QVERIFY2(summary.contains("Проверено 50") && summary.contains("Лучшее совпадение"), qPrintable(summary));
 

@@ -166,6 +166,12 @@ TTicketsWindow::TTicketsWindow(QWidget* mainWindow, QWidget* parent)
     matchesTable_->verticalHeader()->hide();
     matchesTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     matchesTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    drawsTable_ = new QTableWidget(0, 3, this);
+    drawsTable_->setObjectName("HistoryDrawsTable");
+    drawsTable_->verticalHeader()->hide();
+    drawsTable_->verticalHeader()->setDefaultSectionSize(drawsTable_->fontMetrics().height() + 6);
+    drawsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    drawsTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     historySummary_ = textLabel("HistorySummary");
 
     // Left: the request; right: the tickets, the player's own, the check.
@@ -236,7 +242,10 @@ TTicketsWindow::TTicketsWindow(QWidget* mainWindow, QWidget* parent)
     historyControls->addWidget(checkButton_);
     historyControls->addStretch(1);
     historyLayout->addLayout(historyControls);
-    historyLayout->addWidget(matchesTable_, 1);
+    auto* historyTables = new QHBoxLayout;
+    historyTables->addWidget(matchesTable_, 3);
+    historyTables->addWidget(drawsTable_, 2);
+    historyLayout->addLayout(historyTables, 1);
     historyLayout->addWidget(historySummary_);
 
     tabs_ = new QTabWidget(this);
@@ -307,6 +316,7 @@ void TTicketsWindow::retranslate()
     savePdfButton_->setText(tr("Сохранить PDF…"));
     useOwnButton_->setText(tr("Взять эти билеты"));
     checkButton_->setText(tr("Проверить по истории"));
+    drawsTable_->setHorizontalHeaderLabels({ tr("Тираж"), tr("Ваших чисел выпало"), tr("Лучший билет совпал") });
     matchesTable_->setHorizontalHeaderLabels(
         { tr("Совпало чисел"), tr("Случаев (билет × тираж)"), tr("Ожидается в честной лотерее") });
     tabs_->setTabText(0, tr("Билеты"));
@@ -709,19 +719,27 @@ void TTicketsWindow::checkHistory()
     }
     showMessage({});
 
+    const auto cell = [](const QString& text) {
+        auto* item = new QTableWidgetItem(text);
+        item->setTextAlignment(Qt::AlignCenter);
+        return item;
+    };
     const auto size = static_cast<int>(check.Matches.size());
     matchesTable_->setRowCount(size);
     const QLocale locale;
     for (int m = 0; m < size; ++m) {
-        const auto cell = [](const QString& text) {
-            auto* item = new QTableWidgetItem(text);
-            item->setTextAlignment(Qt::AlignCenter);
-            return item;
-        };
         matchesTable_->setItem(m, 0, cell(QString::number(m)));
         matchesTable_->setItem(
             m, 1, cell(locale.toString(static_cast<qlonglong>(check.Matches[static_cast<std::size_t>(m)]))));
         matchesTable_->setItem(m, 2, cell(locale.toString(check.Expected[static_cast<std::size_t>(m)], 'f', 2)));
+    }
+    // The draws newest first: how many of the player's numbers came, and the best ticket's match.
+    drawsTable_->setRowCount(last);
+    for (int32_t row = 0; row < last; ++row) {
+        const auto j = static_cast<std::size_t>(last - 1 - row);
+        drawsTable_->setItem(row, 0, cell(QString::number(Main::Draws[Main::DrawCount - row].DrawNo)));
+        drawsTable_->setItem(row, 1, cell(QString::number(numbers.Best[j])));
+        drawsTable_->setItem(row, 2, cell(QString::number(check.Best[j])));
     }
     historySummary_->setText(tr("Проверено %n последних тиражей.", nullptr, last) + QLatin1Char(' ')
         + TicketsTexts::BestPerDraw(check.Best, model_->ticketSize()) + QLatin1Char('\n')

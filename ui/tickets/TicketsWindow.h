@@ -113,6 +113,7 @@ private:
     QSpinBox* historyDrawsBox_;
     QPushButton* checkButton_;
     QTableWidget* matchesTable_;
+    QTableWidget* drawsTable_;
     QLabel* historySummary_;
     std::vector<std::pair<QLabel*, const char*>> captions_; // fixed texts, as marked with QT_TR_NOOP
     TReusedFileDialog* saveDialog_ = nullptr;
