@@ -316,9 +316,13 @@ void TTicketsWindow::retranslate()
     savePdfButton_->setText(tr("Сохранить PDF…"));
     useOwnButton_->setText(tr("Взять эти билеты"));
     checkButton_->setText(tr("Проверить по истории"));
-    drawsTable_->setHorizontalHeaderLabels({ tr("Тираж"), tr("Ваших чисел выпало"), tr("Лучший билет совпал") });
-    matchesTable_->setHorizontalHeaderLabels(
-        { tr("Совпало чисел"), tr("Случаев (билет × тираж)"), tr("Ожидается в честной лотерее") });
+    drawsTable_->setHorizontalHeaderLabels({ tr("Тираж"), tr("Ваших"), tr("Лучший") });
+    drawsTable_->horizontalHeaderItem(1)->setToolTip(tr("Сколько ваших чисел выпало в тираже"));
+    drawsTable_->horizontalHeaderItem(2)->setToolTip(tr("Сколько чисел тиража было в лучшем из билетов"));
+    matchesTable_->setHorizontalHeaderLabels({ tr("Совпало"), tr("Случаев"), tr("Ожидается") });
+    matchesTable_->horizontalHeaderItem(0)->setToolTip(tr("Сколько чисел билета выпало в тираже"));
+    matchesTable_->horizontalHeaderItem(1)->setToolTip(tr("Пар «билет — тираж» с таким совпадением"));
+    matchesTable_->horizontalHeaderItem(2)->setToolTip(tr("Сколько таких пар ожидается в честной лотерее"));
     tabs_->setTabText(0, tr("Билеты"));
     tabs_->setTabText(1, tr("Свои билеты"));
     tabs_->setTabText(2, tr("Проверка по истории"));

@@ -8,11 +8,11 @@
 
 namespace {
 
-// A new search shows a complete wheel at once, then searches for three
-// seconds, in which most requests reach their best known size; "Улучшить"
-// searches ten seconds more from another seed.
+// A new search shows a complete wheel at once, a better one after a short
+// run, then searches for three seconds, in which most requests reach their
+// best known size; "Улучшить" searches ten seconds more from another seed.
 const std::vector<std::chrono::milliseconds> FirstBudgets { std::chrono::milliseconds(0),
-    std::chrono::milliseconds(3000) };
+    std::chrono::milliseconds(300), std::chrono::milliseconds(3000) };
 const std::vector<std::chrono::milliseconds> ImproveBudgets { std::chrono::milliseconds(10000) };
 
 } // namespace
