@@ -7,6 +7,7 @@
 #include "ZipBytes.h"
 
 #include "analysis/Analysis.h"
+#include "ui/MessageBoxes.h"
 #include "ui/ProgramSettings.h"
 
 #include <QLabel>
@@ -155,6 +156,31 @@ private slots:
         QVERIFY2(!noBox.seen.shown, qPrintable(noBox.seen.text));
         QVERIFY2(title.endsWith("bc649.zip"), qPrintable(title));
         QCOMPARE(Main::DrawCount, 80);
+    }
+
+    // A missing file and an empty one, handed over as the file manager does,
+    // are the import's to report, as they always were: the loader's message
+    // for the one, the import dialog with nothing to load for the other.
+    void filesAreReportedByTheImportAsBefore()
+    {
+        const QString missing = dir->path().c_str() + QString("/missing.csv");
+        QString expected;
+        try {
+            Main::ProposeImport(missing.toStdString());
+        } catch (const std::exception& e) {
+            expected = ErrorBoxText(QString::fromUtf8(e.what()));
+        }
+        QVERIFY(!expected.isEmpty());
+        MessageBoxAnswer box;
+        form->openFileLater(missing);
+        QTRY_VERIFY(box.seen.shown);
+        QCOMPARE(box.seen.text, expected);
+
+        NamedDialogAnswer importAnswer("ImportDialog", [](QDialog* d) { d->reject(); });
+        MessageBoxAnswer noBox;
+        form->openFileLater(file("empty.csv", ""));
+        QTRY_VERIFY(importAnswer.answered());
+        QVERIFY2(!noBox.seen.shown, qPrintable(noBox.seen.text));
     }
 
     void aPermanentMoveIsOffered()

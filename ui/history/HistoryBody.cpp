@@ -7,24 +7,26 @@
 #include <QFile>
 #include <QTemporaryFile>
 
+#include <optional>
+
 #include <stdexcept>
 
 namespace {
 
-QByteArray Head(const QString& fileName)
+// The first bytes; none when the file cannot be read.
+std::optional<QByteArray> Head(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QCoreApplication::translate("HistoryBody", "Не удалось открыть файл %1: %2")
-                                     .arg(fileName, file.errorString())
-                                     .toStdString());
+        return std::nullopt;
     return file.read(SniffedBytes);
 }
 
 void RefuseWhatIsNotAHistory(const QByteArray& head, TBodySource source)
 {
     const TBodyKind kind = SniffBody(head);
-    if (kind == TBodyKind::Text || kind == TBodyKind::Zip)
+    // An empty file of the player's own is the import's to report, as before.
+    if (kind == TBodyKind::Text || kind == TBodyKind::Zip || (kind == TBodyKind::Empty && source == TBodySource::File))
         return;
     throw std::runtime_error(NotAHistoryMessage(kind, head, source).toStdString());
 }
@@ -33,12 +35,15 @@ void RefuseWhatIsNotAHistory(const QByteArray& head, TBodySource source)
 
 TReadableHistory ReadableHistory(const QString& fileName, TBodySource source, qint64 maxBytes)
 {
-    const QByteArray head = Head(fileName);
-    if (SniffBody(head) != TBodyKind::Zip) {
-        RefuseWhatIsNotAHistory(head, source);
+    // A file that cannot be read is left to the import, which names why.
+    const std::optional<QByteArray> head = Head(fileName);
+    if (!head)
+        return { fileName, nullptr };
+    if (SniffBody(*head) != TBodyKind::Zip) {
+        RefuseWhatIsNotAHistory(*head, source);
         return { fileName, nullptr };
     }
     TUnpackedHistory unpacked = UnpackZipHistory(fileName, maxBytes);
-    RefuseWhatIsNotAHistory(Head(unpacked.file->fileName()), source);
+    RefuseWhatIsNotAHistory(Head(unpacked.file->fileName()).value_or(QByteArray()), source);
     return { unpacked.file->fileName(), unpacked.file };
 }

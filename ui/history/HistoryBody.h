@@ -18,6 +18,8 @@ struct TReadableHistory {
 };
 
 // Throws std::runtime_error with a Russian message, worded for where the body
-// came from, when it is empty, not a history or a ZIP that cannot be unpacked
-// (see UnpackZipHistory, `maxBytes` included).
+// came from, when it is not a history, a download is empty, or a ZIP cannot be
+// unpacked (see UnpackZipHistory, `maxBytes` included). A file that cannot be
+// opened, and an empty file of the player's, are handed on for the import to
+// report as it always has.
 TReadableHistory ReadableHistory(const QString& fileName, TBodySource source, qint64 maxBytes);
