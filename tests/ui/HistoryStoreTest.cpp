@@ -120,6 +120,34 @@ private slots:
         QCOMPARE(store.histories().size(), std::size_t(1));
     }
 
+    // A history with draw numbers runs by them, so that a draw the store
+    // lacked, added later, takes its place among the older ones; one without
+    // runs in the order its draws were kept.
+    void drawsRunByTheirNumbersWhenTheyHaveThem()
+    {
+        THistoryStore store(path());
+        TStoredHistory keyed = Record("keyed");
+        const qint64 id = store.add(keyed, Draws(10, 11)); // positions and numbers 10..20
+        keyed.Id = id;
+        auto gap = Draws(5, 1);
+        gap[0].Position = 21; // kept after the others
+        store.update(keyed, gap);
+        const auto all = store.draws(id);
+        QCOMPARE(all.front().DrawNo, 1005);
+        QCOMPARE(all.back().DrawNo, 1020);
+        const auto recent = store.recentDraws(id, keyed.game(), 3);
+        QCOMPARE(recent.size(), std::size_t(3));
+        QCOMPARE(recent.front().DrawNo, 1018);
+
+        TStoredHistory plain = Record("plain");
+        plain.Layout.DrawNoField = 0;
+        const qint64 other = store.add(plain, Draws(10, 11));
+        plain.Id = other;
+        store.update(plain, gap);
+        QCOMPARE(store.draws(other).back().Position, 21);
+        QCOMPARE(store.recentDraws(other, plain.game(), 1).front().Position, 21);
+    }
+
     // A failure on the 600th draw written rolls the whole change back; the
     // next good update proves the store whole.
     void aFailureHalfwayLeavesThePreviousState()
