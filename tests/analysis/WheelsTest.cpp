@@ -199,6 +199,8 @@ TEST(Wheels, RefusalsNameTheProblem)
         { Request({ 1, 2, 3, 4 }, 3, 3, 2), "от 3 (сколько совпадает) до 4 (сколько выбрано), а указано 2" },
         { Request({ 1, 2, 3, 4 }, 3, 3, 5), "а указано 5" },
         { Request(many, 6, 6, 7), "C(40, 7)" },
+        // C(99, 50) is far beyond 64 bits.
+        { Request(Spread(99), 20, 20, 50), "C(99, 50)" },
     };
     for (const auto& c : cases) {
         const TWheelRequest before = c.request;
