@@ -9,11 +9,13 @@
 #include "ui/ProgramWindows.h"
 #include "ui/language/Language.h"
 
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -352,6 +354,36 @@ private slots:
         QVERIFY2(summary.contains("line 5: "), qPrintable(summary));
         QVERIFY2(!box.seen.shown, qPrintable(box.seen.text));
         QCOMPARE(child<QLabel>(main(), "Label5")->text(), QString("Lottery type: 6 of 49"));
+    }
+
+    // Qt's own texts (the file dialog's buttons and places) follow the language.
+    void fileDialogInBothLanguages()
+    {
+        makeWindows();
+        const auto dialogTexts = [this](const char* language) {
+            LanguageCheck::Choose(main(), language);
+            QList<LanguageCheck::TShownText> texts;
+            ModalAnswer<QFileDialog> answer([&texts](QFileDialog* dialog) {
+                texts = LanguageCheck::ShownTexts(dialog);
+                dialog->reject();
+            });
+            trigger("N2");
+            return texts;
+        };
+        QList<LanguageCheck::TShownText> texts = dialogTexts("RussianAction");
+        QVERIFY(std::any_of(texts.begin(), texts.end(),
+            [](const LanguageCheck::TShownText& shown) { return shown.text == "Открытие файла"; }));
+        QVERIFY(std::any_of(texts.begin(), texts.end(), [](const LanguageCheck::TShownText& shown) {
+            return shown.where.startsWith("QPushButton") && shown.text == "&Открыть";
+        }));
+        texts = dialogTexts("EnglishAction");
+        QStringList russian;
+        for (const LanguageCheck::TShownText& shown : texts)
+            if (LanguageCheck::HasCyrillic(shown.text))
+                russian << shown.where + ": " + shown.text;
+        QVERIFY2(russian.isEmpty(), qPrintable(russian.join('\n')));
+        QVERIFY(std::any_of(texts.begin(), texts.end(),
+            [](const LanguageCheck::TShownText& shown) { return shown.text == "Open file"; }));
     }
 
     void errorsOfTheCoreInEnglish()
