@@ -513,7 +513,7 @@ Remember the new address for updates?</translation>
     </message>
     <message>
         <source>Открыть</source>
-        <translation type="unfinished">Open</translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Обновить</source>
@@ -697,6 +697,10 @@ Remember the new address for updates?</translation>
     <message>
         <source>Строка %1 «%2» читается как тираж, но пропущена как заголовок: если это тираж, уменьшите «Строк заголовка».</source>
         <translation>Line %1 &quot;%2&quot; reads as a draw but is skipped as a header line: if it is a draw, lower &quot;Header lines&quot;.</translation>
+    </message>
+    <message>
+        <source>Строк старше загружаемых тиражей, которые это описание не читает (например, тиражи прежней игры): %1; на загрузку они не влияют.</source>
+        <translation>Lines older than the draws to load that this layout does not read (for example, draws of an earlier game): %1; they do not affect the load.</translation>
     </message>
 </context>
 <context>
@@ -940,7 +944,7 @@ Remember the new address for updates?</translation>
     </message>
     <message>
         <source>Все файлы (*)</source>
-        <translation type="unfinished">All files (*)</translation>
+        <translation>All files (*)</translation>
     </message>
     <message>
         <source>Не удалось открыть файл «%1».</source>
@@ -1015,6 +1019,115 @@ Remember the new address for updates?</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TicketInput</name>
+    <message>
+        <source>Введите ваши числа через пробел или запятую, например: 3 7 12 19 25 31 40 44.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«%1» — не число. Числа разделяются пробелами или запятыми.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Число %1 вне диапазона от 1 до %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Число %1 указано дважды.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: в билете другое количество чисел (%2, а в первом билете %3); все билеты должны быть одного размера.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Введите билеты, по одному в строке: числа через пробел или запятую.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TicketPages</name>
+    <message>
+        <source>Билет 000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Билет %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Страница %1 из %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TicketsCsv</name>
+    <message>
+        <source>Число %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TicketsTexts</name>
+    <message>
+        <source>Гарантия проверена: каждая из C(%1,%2) = %3 комбинаций по %2 из ваших %1 чисел целиком входит хотя бы в один билет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Гарантия проверена: каждая из C(%1,%2) = %3 комбинаций по %2 из ваших %1 чисел совпадает хотя бы с одним билетом не меньше чем в %4 числах.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В тираже «%1 из %2» не может выпасть %3 из ваших %4 чисел: гарантия не сработает никогда.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шанс, что в тираже «%1 из %2» выпадет не меньше %3 из ваших %4 чисел (только тогда действует гарантия): %5%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, примерно один тираж из %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Система не меняет ни ожидаемого числа совпадений (%1 на билет), ни ожидаемого выигрыша её билетов: они те же, что у любых билетов по %2 чисел. Она меняет только то, как совпадения распределены по тиражам.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лучшее совпадение билетов в тираже (совпало чисел — сколько тиражей): %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Ни в одном из %n проверенных тиражей не выпало %1 ваших чисел: случая для гарантии не было.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>В %n тиражах выпало не меньше %1 ваших чисел</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; в каждом из них хотя бы один билет совпал не меньше чем в %1 числах — гарантия выполнялась.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>; в %n из них ни один билет не совпал в %1 числах.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
