@@ -75,13 +75,6 @@ in another form (CSV and the like) through the import window.
     </message>
 </context>
 <context>
-    <name>HistoryBody</name>
-    <message>
-        <source>Не удалось открыть файл %1: %2</source>
-        <translation>Cannot open the file %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>HistoryCsv</name>
     <message>
         <source>Тираж</source>
@@ -852,18 +845,6 @@ Remember the new address for updates?</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Совпало чисел</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Случаев (билет × тираж)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ожидается в честной лотерее</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Свои билеты</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1000,6 +981,50 @@ Remember the new address for updates?</translation>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Тираж</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ваших</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лучший</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сколько ваших чисел выпало в тираже</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сколько чисел тиража было в лучшем из билетов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Совпало</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Случаев</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ожидается</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сколько чисел билета выпало в тираже</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пар «билет — тираж» с таким совпадением</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сколько таких пар ожидается в честной лотерее</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
