@@ -1,7 +1,8 @@
 #include "ui/reports/FairnessReport.h"
 
-#include "ui/reports/RussianNumbers.h"
+#include "ui/reports/ReportNumbers.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,8 +16,8 @@ namespace {
 // in a fair lottery near 5% (Bonferroni's bound).
 constexpr double Unusual = 0.01;
 
-using RussianNumbers::Number;
-using RussianNumbers::Percent;
+using ReportNumbers::Number;
+using ReportNumbers::Percent;
 
 } // namespace
 
@@ -24,7 +25,6 @@ TFairnessReport::TFairnessReport(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName("FairnessReport");
-    setWindowTitle("Проверка случайности");
     resize(560, 320);
 
     drawsLabel_ = new QLabel(this);
@@ -44,7 +44,7 @@ TFairnessReport::TFairnessReport(QWidget* parent)
     progress_ = new QProgressBar(this);
     progress_->setObjectName("FairnessProgress");
     progress_->setRange(0, Simulations);
-    cancelButton_ = new QPushButton("Отмена", this);
+    cancelButton_ = new QPushButton(this);
     cancelButton_->setObjectName("FairnessCancel");
 
     auto* layout = new QVBoxLayout(this);
@@ -57,7 +57,8 @@ TFairnessReport::TFairnessReport(QWidget* parent)
 
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
         cancel_ = true;
-        verdictLabel_->setText("Проверка отменена.");
+        state_ = TState::Cancelled;
+        retranslate();
     });
     progressTimer_.setInterval(50);
     connect(&progressTimer_, &QTimer::timeout, this, &TFairnessReport::showProgress);
@@ -65,10 +66,21 @@ TFairnessReport::TFairnessReport(QWidget* parent)
         progressTimer_.stop();
         progress_->hide();
         cancelButton_->hide();
-        if (const auto& result = watcher_.result())
-            showFigures(*result);
+        if (const auto& result = watcher_.result()) {
+            shown_ = *result;
+            state_ = TState::Shown;
+            retranslate();
+        }
         emit finished();
     });
+    retranslate();
+}
+
+void TFairnessReport::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 TFairnessReport::~TFairnessReport()
@@ -88,24 +100,17 @@ void TFairnessReport::start()
     input_ = Main::CollectFairnessInput();
     cancel_ = false;
     done_ = 0;
-
-    const QString leftOut = input_.LeftOut == 0
-        ? QString()
-        : QString(" Не вошли %1: в них числа повторяются или выходят за 1..%2.").arg(input_.LeftOut).arg(input_.M);
-    drawsLabel_->setText(QString("Лотерея %1 из %2. Тиражей в проверке: %3.%4")
-                             .arg(input_.K)
-                             .arg(input_.M)
-                             .arg(input_.Draws.size())
-                             .arg(leftOut));
-    figuresLabel_->clear();
+    shown_.reset();
     if (input_.Draws.empty()) {
-        verdictLabel_->setText("Нет ни одного тиража, который можно проверить, поэтому сравнивать не с чем.");
+        state_ = TState::NoDraws;
+        retranslate();
         progress_->hide();
         cancelButton_->hide();
         emit finished();
         return;
     }
-    verdictLabel_->setText(QString("Сравниваю с %1 смоделированными честными лотереями…").arg(Simulations));
+    state_ = TState::Running;
+    retranslate();
     progress_->setValue(0);
     progress_->show();
     cancelButton_->show();
@@ -119,44 +124,81 @@ void TFairnessReport::showProgress()
     progress_->setValue(done_.load());
 }
 
-void TFairnessReport::showFigures(const Main::TFairness& f)
+// The simulation reads only the draws of input_, so its header figures are
+// read here while it runs.
+void TFairnessReport::retranslate()
 {
-    const QString in = " — так или сильнее бывает в %1 честных лотерей";
+    setWindowTitle(tr("Проверка случайности"));
+    cancelButton_->setText(tr("Отмена"));
+    if (state_ == TState::Idle)
+        return;
+
+    const QString leftOut = input_.LeftOut == 0
+        ? QString()
+        : tr(" Не вошли %n: в них числа повторяются или выходят за 1..%1.", nullptr, input_.LeftOut).arg(input_.M);
+    drawsLabel_->setText(tr("Лотерея %1 из %2. Тиражей в проверке: %3.%4")
+                             .arg(input_.K)
+                             .arg(input_.M)
+                             .arg(input_.Draws.size())
+                             .arg(leftOut));
     QStringList lines;
-    lines << QString("Вероятность данной пары в одном тираже: %1 (%2).")
-                 .arg(Number(f.PairProbability, 5), Percent(f.PairProbability));
-    lines << QString("Ожидаемое число выпадений пары: %1, стандартное отклонение %2.")
-                 .arg(Number(f.ExpectedHits, 2), Number(f.HitsDeviation, 2));
-    lines << QString("Больше всего выпадений у пары: %1").arg(f.MaxHits) + in.arg(Percent(f.MaxHitsChance)) + ".";
-    lines << QString("Меньше всего выпадений у пары: %1").arg(f.MinHits) + in.arg(Percent(f.MinHitsChance)) + ".";
-    lines << QString("Самый долгий пропуск пары: %1 тиражей").arg(f.LongestGap) + in.arg(Percent(f.LongestGapChance))
-            + ".";
-    lines << QString("Хи-квадрат по парам: %1").arg(Number(f.PairChiSquare, 1)) + in.arg(Percent(f.PairChiSquareChance))
-            + ".";
-    lines << QString("Хи-квадрат по числам: %1").arg(Number(f.NumberChiSquare, 1))
-            + in.arg(Percent(f.NumberChiSquareChance)) + ".";
+    if (state_ == TState::Shown && shown_) {
+        const Main::TFairness& f = *shown_;
+        lines << tr("Вероятность данной пары в одном тираже: %1 (%2).")
+                     .arg(Number(f.PairProbability, 5), Percent(f.PairProbability));
+        lines << tr("Ожидаемое число выпадений пары: %1, стандартное отклонение %2.")
+                     .arg(Number(f.ExpectedHits, 2), Number(f.HitsDeviation, 2));
+        lines << tr("Больше всего выпадений у пары: %1 — так или сильнее бывает в %2 честных лотерей.")
+                     .arg(f.MaxHits)
+                     .arg(Percent(f.MaxHitsChance));
+        lines << tr("Меньше всего выпадений у пары: %1 — так или сильнее бывает в %2 честных лотерей.")
+                     .arg(f.MinHits)
+                     .arg(Percent(f.MinHitsChance));
+        lines << tr("Самый долгий пропуск пары: %n тиражей — так или сильнее бывает в %1 честных лотерей.", nullptr,
+            f.LongestGap)
+                     .arg(Percent(f.LongestGapChance));
+        lines << tr("Хи-квадрат по парам: %1 — так или сильнее бывает в %2 честных лотерей.")
+                     .arg(Number(f.PairChiSquare, 1), Percent(f.PairChiSquareChance));
+        lines << tr("Хи-квадрат по числам: %1 — так или сильнее бывает в %2 честных лотерей.")
+                     .arg(Number(f.NumberChiSquare, 1), Percent(f.NumberChiSquareChance));
+    }
     figuresLabel_->setText(lines.join('\n'));
-    verdictLabel_->setText(Verdict(f));
+    switch (state_) {
+    case TState::Idle:
+        break;
+    case TState::NoDraws:
+        verdictLabel_->setText(tr("Нет ни одного тиража, который можно проверить, поэтому сравнивать не с чем."));
+        break;
+    case TState::Running:
+        verdictLabel_->setText(tr("Сравниваю с %1 смоделированными честными лотереями…").arg(Simulations));
+        break;
+    case TState::Cancelled:
+        verdictLabel_->setText(tr("Проверка отменена."));
+        break;
+    case TState::Shown:
+        verdictLabel_->setText(shown_ ? Verdict(*shown_) : QString());
+        break;
+    }
 }
 
 QString TFairnessReport::Verdict(const Main::TFairness& f)
 {
     if (f.Draws == 0)
-        return "Нет ни одного тиража, который можно проверить, поэтому сравнивать не с чем.";
-    const std::pair<double, const char*> figures[] = {
-        { f.MaxHitsChance, "наибольшее число выпадений пары" },
-        { f.MinHitsChance, "наименьшее число выпадений пары" },
-        { f.LongestGapChance, "самый долгий пропуск" },
-        { f.PairChiSquareChance, "разброс выпадений пар (хи-квадрат)" },
-        { f.NumberChiSquareChance, "разброс выпадений чисел (хи-квадрат)" },
+        return tr("Нет ни одного тиража, который можно проверить, поэтому сравнивать не с чем.");
+    const std::pair<double, QString> figures[] = {
+        { f.MaxHitsChance, tr("наибольшее число выпадений пары") },
+        { f.MinHitsChance, tr("наименьшее число выпадений пары") },
+        { f.LongestGapChance, tr("самый долгий пропуск") },
+        { f.PairChiSquareChance, tr("разброс выпадений пар (хи-квадрат)") },
+        { f.NumberChiSquareChance, tr("разброс выпадений чисел (хи-квадрат)") },
     };
     const auto rarest = std::min_element(
         std::begin(figures), std::end(figures), [](const auto& a, const auto& b) { return a.first < b.first; });
     if (rarest->first >= Unusual)
-        return QString("Ничего необычного: такие крайние значения встречаются в %1 честных лотерей той же длины, "
-                       "а долгий пропуск не делает пару вероятнее в следующем тираже.")
+        return tr("Ничего необычного: такие крайние значения встречаются в %1 честных лотерей той же длины, "
+                  "а долгий пропуск не делает пару вероятнее в следующем тираже.")
             .arg(Percent(rarest->first));
-    return QString("Необычно %1: так бывает лишь в %2 честных лотерей той же длины, но и это не делает ни одну "
-                   "пару вероятнее в следующем тираже.")
+    return tr("Необычно %1: так бывает лишь в %2 честных лотерей той же длины, но и это не делает ни одну "
+              "пару вероятнее в следующем тираже.")
         .arg(rarest->second, Percent(rarest->first));
 }

@@ -36,10 +36,19 @@ public:
 signals:
     void finished();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    enum class TState { Idle, NoDraws, Running, Cancelled, Shown };
+
     void stop();
     void showProgress();
-    void showFigures(const Main::TFairness& fairness);
+    // Every text of the window, from the state and the figures shown.
+    void retranslate();
+
+    TState state_ = TState::Idle;
+    std::optional<Main::TFairness> shown_;
 
     Main::TFairnessInput input_; // read by the simulation while it runs
     std::atomic<int32_t> done_ { 0 };

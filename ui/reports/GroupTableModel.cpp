@@ -1,6 +1,7 @@
 #include "ui/reports/GroupTableModel.h"
 
-#include <QLocale>
+#include "ui/reports/ReportNumbers.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -8,9 +9,18 @@
 
 namespace {
 
-const QLocale Russian(QLocale::Russian);
+const char* const Headers[]
+    = { QT_TRANSLATE_NOOP("TGroupTableModel", "Числа"), QT_TRANSLATE_NOOP("TGroupTableModel", "Выпадения"),
+          QT_TRANSLATE_NOOP("TGroupTableModel", "Ожидается"), QT_TRANSLATE_NOOP("TGroupTableModel", "Отклонение"),
+          QT_TRANSLATE_NOOP("TGroupTableModel", "Посл. тираж"), QT_TRANSLATE_NOOP("TGroupTableModel", "Пропуск") };
 
-const char* const Headers[] = { "Числа", "Выпадения", "Ожидается", "Отклонение", "Посл. тираж", "Пропуск" };
+// A field of an English CSV file that holds its delimiter is quoted.
+QString CsvField(QString text, QChar delimiter)
+{
+    if (!text.contains(delimiter) && !text.contains('"'))
+        return text;
+    return '"' + text.replace('"', "\"\"") + '"';
+}
 
 } // namespace
 
@@ -115,10 +125,10 @@ QString TGroupTableModel::text(const Main::TGroupStat& g, int column) const
     case Hits:
         return QString::number(g.Hits);
     case Expected:
-        return Russian.toString(table_.Expected, 'f', 2);
+        return ReportNumbers::Number(table_.Expected, 2);
     case Deviation: {
         const double sigmas = table_.Deviation > 0 ? (g.Hits - table_.Expected) / table_.Deviation : 0;
-        return (sigmas > 0.05 ? "+" : "") + Russian.toString(sigmas, 'f', 1);
+        return (sigmas > 0.05 ? "+" : "") + ReportNumbers::Number(sigmas, 1);
     }
     case LastDraw:
         return QString::number(g.LastDraw);
@@ -143,22 +153,31 @@ QVariant TGroupTableModel::data(const QModelIndex& index, int role) const
 QVariant TGroupTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return QString(Headers[section]);
+        return tr(Headers[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 QByteArray TGroupTableModel::csv() const
 {
+    // A spreadsheet reads a decimal comma only with semicolons between fields.
+    const QChar delimiter = ReportNumbers::Locale().decimalPoint() == "," ? ';' : ',';
     QByteArray out("\xEF\xBB\xBF");
     QStringList header;
     for (const char* h : Headers)
-        header << h;
-    out += header.join(';').toUtf8() + "\r\n";
+        header << CsvField(tr(h), delimiter);
+    out += header.join(delimiter).toUtf8() + "\r\n";
     for (int row = 0; row < rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < ColumnCount; ++column)
-            cells << text(group(row), column);
-        out += cells.join(';').toUtf8() + "\r\n";
+            cells << CsvField(text(group(row), column), delimiter);
+        out += cells.join(delimiter).toUtf8() + "\r\n";
     }
     return out;
+}
+
+void TGroupTableModel::retranslate()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (!rows_.empty())
+        emit dataChanged(index(0, Expected), index(rowCount() - 1, Deviation), { Qt::DisplayRole });
 }

@@ -29,9 +29,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // The rows as shown, for a spreadsheet: UTF-8 with a byte-order mark,
-    // semicolons between fields and decimal commas.
+    // The rows as shown, for a spreadsheet: UTF-8 with a byte-order mark, the
+    // headings and numbers in the interface's language; in Russian semicolons
+    // between fields and decimal commas, in English commas and decimal points.
     QByteArray csv() const;
+
+    // Headings and figures in the interface's language.
+    void retranslate();
 
 private:
     void rebuild();

@@ -3,13 +3,14 @@
 #include "analysis/Analysis.h"
 #include "ui/CommandGuard.h"
 #include "ui/reports/GroupTableModel.h"
+#include "ui/reports/ReportNumbers.h"
 #include "ui/widgets/ReusedFileDialog.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSignalBlocker>
@@ -21,12 +22,11 @@ TGroupTableWindow::TGroupTableWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName("GroupTable");
-    setWindowTitle("Числа, пары, тройки");
     resize(640, 600);
 
     sizeBox_ = new QComboBox(this);
     sizeBox_->setObjectName("GroupSizeBox");
-    sizeBox_->addItems({ "Числа", "Пары", "Тройки" });
+    sizeBox_->addItems({ QString(), QString(), QString() });
     sizeBox_->setCurrentIndex(1);
     drawsBox_ = new QSpinBox(this);
     drawsBox_->setObjectName("GroupDrawsBox");
@@ -34,10 +34,9 @@ TGroupTableWindow::TGroupTableWindow(QWidget* parent)
     drawsBox_->setKeyboardTracking(false);
     numberBox_ = new QSpinBox(this);
     numberBox_->setObjectName("GroupNumberBox");
-    numberBox_->setSpecialValueText("любым");
     numberBox_->setRange(0, 99);
     numberBox_->setKeyboardTracking(false);
-    saveButton_ = new QPushButton("Сохранить как CSV…", this);
+    saveButton_ = new QPushButton(this);
     saveButton_->setObjectName("GroupSaveCsv");
     summary_ = new QLabel(this);
     summary_->setObjectName("GroupSummary");
@@ -58,9 +57,11 @@ TGroupTableWindow::TGroupTableWindow(QWidget* parent)
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(sizeBox_);
-    controls->addWidget(new QLabel("за последние", this));
+    drawsLabel_ = new QLabel(this);
+    numberLabel_ = new QLabel(this);
+    controls->addWidget(drawsLabel_);
     controls->addWidget(drawsBox_);
-    controls->addWidget(new QLabel("тиражей, с числом", this));
+    controls->addWidget(numberLabel_);
     controls->addWidget(numberBox_);
     controls->addStretch(1);
     controls->addWidget(saveButton_);
@@ -79,6 +80,29 @@ TGroupTableWindow::TGroupTableWindow(QWidget* parent)
             emit pairActivated(g.Numbers[0], g.Numbers[1]);
         }
     });
+    retranslate();
+}
+
+void TGroupTableWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void TGroupTableWindow::retranslate()
+{
+    setWindowTitle(tr("Числа, пары, тройки"));
+    sizeBox_->setItemText(0, tr("Числа"));
+    sizeBox_->setItemText(1, tr("Пары"));
+    sizeBox_->setItemText(2, tr("Тройки"));
+    //: Shown in the number filter when no number is chosen: groups "with any number".
+    numberBox_->setSpecialValueText(tr("любым"));
+    drawsLabel_->setText(tr("за последние"));
+    numberLabel_->setText(tr("тиражей, с числом"));
+    saveButton_->setText(tr("Сохранить как CSV…"));
+    model_->retranslate();
+    describe();
 }
 
 void TGroupTableWindow::refresh()
@@ -92,40 +116,53 @@ void TGroupTableWindow::refresh()
 
 void TGroupTableWindow::recount()
 {
-    const int32_t size = sizeBox_->currentIndex() + 1;
-    if (Main::DrawCount < 1 || size > Main::NumbersPerDraw) {
+    k_ = Main::NumbersPerDraw;
+    m_ = Main::MaxNumber;
+    size_ = sizeBox_->currentIndex() + 1;
+    noDraws_ = Main::DrawCount < 1;
+    if (noDraws_ || size_ > k_) {
         model_->setTable({});
         saveButton_->setEnabled(false);
-        summary_->setText(Main::DrawCount < 1
-                ? "Тиражей нет: считать нечего."
-                : QString("В тираже %1 чисел: групп по %2 в нём не бывает.").arg(Main::NumbersPerDraw).arg(size));
-        return;
+    } else {
+        model_->setTable(Main::CountGroups(size_, drawsBox_->value()));
+        saveButton_->setEnabled(true);
     }
-    model_->setTable(Main::CountGroups(size, drawsBox_->value()));
+    describe();
+}
+
+void TGroupTableWindow::describe()
+{
     const Main::TGroupTable& t = model_->table();
-    const QLocale russian(QLocale::Russian);
-    summary_->setText(QString("Тиражей: %1, лотерея %2 из %3. Вероятность данной группы в тираже: %4; "
-                              "ожидается %5 ± %6 выпадений.")
-                          .arg(t.Draws)
-                          .arg(Main::NumbersPerDraw)
-                          .arg(Main::MaxNumber)
-                          .arg(russian.toString(t.Probability, 'g', 4), russian.toString(t.Expected, 'f', 2),
-                              russian.toString(t.Deviation, 'f', 2)));
-    saveButton_->setEnabled(true);
+    if (size_ == 0)
+        summary_->clear();
+    else if (noDraws_)
+        summary_->setText(tr("Тиражей нет: считать нечего."));
+    else if (t.Size == 0)
+        summary_->setText(tr("В тираже %n чисел: групп по %1 в нём не бывает.", nullptr, k_).arg(size_));
+    else
+        summary_->setText(tr("Тиражей: %1, лотерея %2 из %3. Вероятность данной группы в тираже: %4; "
+                             "ожидается %5 ± %6 выпадений.")
+                              .arg(t.Draws)
+                              .arg(k_)
+                              .arg(m_)
+                              .arg(ReportNumbers::Locale().toString(t.Probability, 'g', 4),
+                                  ReportNumbers::Number(t.Expected, 2), ReportNumbers::Number(t.Deviation, 2)));
 }
 
 void TGroupTableWindow::saveCsv()
 {
     if (!saveDialog_) {
-        saveDialog_ = new TReusedFileDialog(this, "Сохранить таблицу");
+        saveDialog_ = new TReusedFileDialog(this, QString());
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setNameFilter("Таблица CSV (*.csv)");
         saveDialog_->setDefaultSuffix("csv");
     }
-    if (saveDialog_->execWith("группы.csv") != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty())
+    saveDialog_->setWindowTitle(tr("Сохранить таблицу"));
+    saveDialog_->setNameFilter(tr("Таблица CSV (*.csv)"));
+    //: The file name offered for the saved table.
+    if (saveDialog_->execWith(tr("группы.csv")) != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty())
         return;
     const QString fileName = saveDialog_->selectedFiles().constFirst();
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(model_->csv()) < 0 || !file.commit())
-        throw std::runtime_error(("Не удалось сохранить таблицу в файл \"" + fileName + "\"").toStdString());
+        throw std::runtime_error(tr("Не удалось сохранить таблицу в файл \"%1\"").arg(fileName).toStdString());
 }

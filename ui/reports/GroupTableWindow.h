@@ -29,8 +29,14 @@ signals:
     // A pair row double-clicked.
     void pairActivated(int32_t first, int32_t second);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void recount();
+    // The line above the table, for the table shown.
+    void describe();
     void saveCsv();
 
     TGroupTableModel* model_;
@@ -38,6 +44,11 @@ private:
     QSpinBox* drawsBox_;
     QSpinBox* numberBox_;
     QLabel* summary_;
+    QLabel* drawsLabel_;
+    QLabel* numberLabel_;
+    // What the table shown was counted for: K, M and the group size.
+    int32_t k_ = 0, m_ = 0, size_ = 0;
+    bool noDraws_ = false;
     QTableView* view_;
     QPushButton* saveButton_;
     TReusedFileDialog* saveDialog_ = nullptr;

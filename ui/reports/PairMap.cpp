@@ -4,6 +4,7 @@
 #include "ui/CommandGuard.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,19 +18,18 @@ TPairMap::TPairMap(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName("PairMap");
-    setWindowTitle("Карта пар");
     resize(700, 740);
 
     measureBox_ = new QComboBox(this);
     measureBox_->setObjectName("MeasureBox");
-    measureBox_->addItem("Выпадения", static_cast<int>(PairMapView::TMeasure::Hits));
-    measureBox_->addItem("Отклонение от ожидаемого", static_cast<int>(PairMapView::TMeasure::Deviation));
-    measureBox_->addItem("Пропуск", static_cast<int>(PairMapView::TMeasure::Gap));
+    for (PairMapView::TMeasure measure :
+        { PairMapView::TMeasure::Hits, PairMapView::TMeasure::Deviation, PairMapView::TMeasure::Gap })
+        measureBox_->addItem(QString(), static_cast<int>(measure));
     lastDrawsBox_ = new QSpinBox(this);
     lastDrawsBox_->setObjectName("LastDrawsBox");
     lastDrawsBox_->setRange(1, 1);
     lastDrawsBox_->setKeyboardTracking(false);
-    saveButton_ = new QPushButton("Сохранить изображение…", this);
+    saveButton_ = new QPushButton(this);
     saveButton_->setObjectName("SaveImageButton");
 
     view_ = new PairMapView(this);
@@ -42,10 +42,12 @@ TPairMap::TPairMap(QWidget* parent)
     stack_->addWidget(emptyLabel_);
 
     auto* controls = new QHBoxLayout;
-    controls->addWidget(new QLabel("Цвет:", this));
+    measureLabel_ = new QLabel(this);
+    lastDrawsLabel_ = new QLabel(this);
+    controls->addWidget(measureLabel_);
     controls->addWidget(measureBox_);
     controls->addSpacing(12);
-    controls->addWidget(new QLabel("последние N тиражей:", this));
+    controls->addWidget(lastDrawsLabel_);
     controls->addWidget(lastDrawsBox_);
     controls->addStretch(1);
     controls->addWidget(saveButton_);
@@ -58,6 +60,29 @@ TPairMap::TPairMap(QWidget* parent)
     connect(lastDrawsBox_, &QSpinBox::valueChanged, this, [this] { RunCommand([this] { recount(); }); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { RunCommand([this] { saveImage(); }); });
     connect(view_, &PairMapView::pairClicked, this, &TPairMap::pairClicked);
+    retranslate();
+}
+
+void TPairMap::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void TPairMap::retranslate()
+{
+    setWindowTitle(tr("Карта пар"));
+    measureBox_->setItemText(0, tr("Выпадения"));
+    measureBox_->setItemText(1, tr("Отклонение от ожидаемого"));
+    measureBox_->setItemText(2, tr("Пропуск"));
+    measureLabel_->setText(tr("Цвет:"));
+    lastDrawsLabel_->setText(tr("последние N тиражей:"));
+    saveButton_->setText(tr("Сохранить изображение…"));
+    emptyLabel_->setText(empty_ == TEmpty::NoPairs
+            ? tr("Карту не из чего построить: в лотерее меньше двух чисел, пар нет.")
+            : empty_ == TEmpty::NoDraws ? tr("Карту не из чего построить: в файле нет тиражей.")
+                                        : QString());
 }
 
 void TPairMap::refresh()
@@ -70,10 +95,9 @@ void TPairMap::refresh()
 
 void TPairMap::recount()
 {
-    const bool empty = Main::PairCount < 1 || Main::DrawCount < 1;
-    if (empty) {
-        emptyLabel_->setText(Main::PairCount < 1 ? "Карту не из чего построить: в лотерее меньше двух чисел, пар нет."
-                                                 : "Карту не из чего построить: в файле нет тиражей.");
+    empty_ = Main::PairCount < 1 ? TEmpty::NoPairs : Main::DrawCount < 1 ? TEmpty::NoDraws : TEmpty::No;
+    retranslate();
+    if (empty_ != TEmpty::No) {
         stack_->setCurrentWidget(emptyLabel_);
         view_->setPairs(Main::NumbersPerDraw, Main::MaxNumber, 0, {});
         saveButton_->setEnabled(false);
@@ -91,15 +115,16 @@ void TPairMap::recount()
 
 void TPairMap::saveImage()
 {
-    QFileDialog dialog(this, "Сохранить изображение");
+    QFileDialog dialog(this, tr("Сохранить изображение"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter("Изображение PNG (*.png)");
+    dialog.setNameFilter(tr("Изображение PNG (*.png)"));
     dialog.setDefaultSuffix("png");
-    dialog.selectFile("карта-пар.png");
+    //: The file name offered for the saved map.
+    dialog.selectFile(tr("карта-пар.png"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString fileName = dialog.selectedFiles().constFirst();
     if (!view_->grab().save(fileName, "PNG"))
-        throw std::runtime_error(("Не удалось сохранить изображение в файл \"" + fileName + "\"").toStdString());
+        throw std::runtime_error(tr("Не удалось сохранить изображение в файл \"%1\"").arg(fileName).toStdString());
 }

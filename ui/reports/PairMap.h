@@ -26,13 +26,23 @@ public:
 signals:
     void pairClicked(int32_t first, int32_t second);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Why there is nothing to draw, when there is not.
+    enum class TEmpty { No, NoPairs, NoDraws };
+
+    void retranslate();
     void recount();
     void saveImage();
 
     PairMapView* view_;
     QLabel* emptyLabel_;
     QStackedWidget* stack_;
+    TEmpty empty_ = TEmpty::No;
+    QLabel* measureLabel_;
+    QLabel* lastDrawsLabel_;
     QComboBox* measureBox_;
     QSpinBox* lastDrawsBox_;
     QPushButton* saveButton_;

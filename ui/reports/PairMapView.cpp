@@ -1,8 +1,9 @@
 #include "ui/reports/PairMapView.h"
 
 #include "analysis/chance/Fairness.h"
+#include "ui/reports/ReportNumbers.h"
 
-#include <QLocale>
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -75,7 +76,7 @@ double PairMapView::deviationOf(const TCell& cell) const
 
 void PairMapView::recolour()
 {
-    const QLocale russian(QLocale::Russian);
+    const QLocale locale = ReportNumbers::Locale();
     colours_.clear();
     colours_.reserve(cells_.size());
     int32_t minHits = cells_.empty() ? 0 : cells_.front().stat.Hits, maxHits = 0, maxGap = 0;
@@ -104,16 +105,16 @@ void PairMapView::recolour()
     switch (measure_) {
     case TMeasure::Hits:
         legend_ = { White, Blend(White, DeepBlue, 0.5), DeepBlue, QString::number(minHits),
-            russian.toString((minHits + maxHits) / 2.0, 'g', 3), QString::number(maxHits), "Выпадения" };
+            locale.toString((minHits + maxHits) / 2.0, 'g', 3), QString::number(maxHits), tr("Выпадения") };
         break;
     case TMeasure::Deviation:
         legend_ = { Blue, White, Red, QString("−%1σ").arg(DeviationRange), "0", QString("+%1σ").arg(DeviationRange),
-            QString("Отклонение от ожидаемого (%1 ± %2)")
-                .arg(russian.toString(expectedHits(), 'f', 2), russian.toString(hitsDeviation(), 'f', 2)) };
+            tr("Отклонение от ожидаемого (%1 ± %2)")
+                .arg(locale.toString(expectedHits(), 'f', 2), locale.toString(hitsDeviation(), 'f', 2)) };
         break;
     case TMeasure::Gap:
-        legend_ = { White, Blend(White, Orange, 0.5), Orange, "0", russian.toString(maxGap / 2.0, 'g', 4),
-            QString::number(maxGap), "Пропуск" };
+        legend_ = { White, Blend(White, Orange, 0.5), Orange, "0", locale.toString(maxGap / 2.0, 'g', 4),
+            QString::number(maxGap), tr("Пропуск") };
         break;
     }
     legend_.title += QString("\nN = %1, K = %2, M = %3").arg(draws_).arg(k_).arg(m_);
@@ -157,16 +158,27 @@ const PairMapView::TCell* PairMapView::cellAt(const QPoint& point) const
 
 QString PairMapView::toolTipFor(const TCell& cell) const
 {
-    const QLocale russian(QLocale::Russian);
+    const QLocale locale = ReportNumbers::Locale();
     const double z = deviationOf(cell);
-    return QString("Пара %1 и %2\nВыпадений: %3 (ожидается %4 ± %5, отклонение %6σ)\nПоследний тираж: %7\nПропуск: %8")
+    return tr("Пара %1 и %2\nВыпадений: %3 (ожидается %4 ± %5, отклонение %6σ)\nПоследний тираж: %7\nПропуск: %8")
         .arg(cell.first)
         .arg(cell.second)
         .arg(cell.stat.Hits)
-        .arg(russian.toString(expectedHits(), 'f', 2), russian.toString(hitsDeviation(), 'f', 2),
-            (z >= 0 ? "+" : "−") + russian.toString(std::abs(z), 'f', 2))
+        .arg(locale.toString(expectedHits(), 'f', 2), locale.toString(hitsDeviation(), 'f', 2),
+            (z >= 0 ? "+" : "−") + locale.toString(std::abs(z), 'f', 2))
         .arg(cell.stat.LastDraw)
         .arg(cell.stat.Gap);
+}
+
+// The legend and the tool tip in the new language; the tool tip is made
+// again at the next move of the mouse.
+void PairMapView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setToolTip({});
+        recolour();
+    }
+    QWidget::changeEvent(event);
 }
 
 void PairMapView::mouseMoveEvent(QMouseEvent* event)

@@ -1,13 +1,14 @@
 #include "ui/reports/StrategyReport.h"
 
 #include "analysis/Analysis.h"
-#include "ui/reports/RussianNumbers.h"
+#include "ui/reports/ReportNumbers.h"
 #include "ui/reports/StrategyVerdict.h"
 
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,8 +25,8 @@
 
 #include <cmath>
 
-using RussianNumbers::Number;
-using RussianNumbers::Percent;
+using ReportNumbers::Number;
+using ReportNumbers::Percent;
 
 namespace {
 
@@ -39,14 +40,12 @@ TStrategyReport::TStrategyReport(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName("StrategyReport");
-    setWindowTitle("Проверка стратегии");
     resize(760, 640);
 
     ruleBox_ = new QComboBox(this);
     ruleBox_->setObjectName("StrategyRuleBox");
-    for (Main::TPairRule rule : StrategyVerdict::Rules)
-        ruleBox_->addItem(StrategyVerdict::RuleName(rule, 0));
-    ruleBox_->setItemText(3, "частые за последние R тиражей");
+    for (std::size_t i = 0; i < StrategyVerdict::Rules.size(); ++i)
+        ruleBox_->addItem(QString());
     picksBox_ = new QSpinBox(this);
     picksBox_->setObjectName("StrategyPicksBox");
     warmupBox_ = new QSpinBox(this);
@@ -65,7 +64,6 @@ TStrategyReport::TStrategyReport(QWidget* parent)
 
     table_ = new QTableWidget(4, 5, this);
     table_->setObjectName("StrategyTable");
-    table_->setHorizontalHeaderLabels({ "Правило", "Попаданий", "Ожидается", "Отклонение, σ", "Шанс" });
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -80,14 +78,18 @@ TStrategyReport::TStrategyReport(QWidget* parent)
     verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     progress_ = new QProgressBar(this);
     progress_->setObjectName("StrategyProgress");
-    cancelButton_ = new QPushButton("Отмена", this);
+    cancelButton_ = new QPushButton(this);
     cancelButton_->setObjectName("StrategyCancel");
 
     auto* settings = new QFormLayout;
-    settings->addRow("Правило:", ruleBox_);
-    settings->addRow("Играть пар в каждом тираже:", picksBox_);
-    settings->addRow("Тиражей для обучения до первого прогноза:", warmupBox_);
-    settings->addRow("R для правила «частые за последние R»:", recentBox_);
+    ruleLabel_ = new QLabel(this);
+    picksLabel_ = new QLabel(this);
+    warmupLabel_ = new QLabel(this);
+    recentLabel_ = new QLabel(this);
+    settings->addRow(ruleLabel_, ruleBox_);
+    settings->addRow(picksLabel_, picksBox_);
+    settings->addRow(warmupLabel_, warmupBox_);
+    settings->addRow(recentLabel_, recentBox_);
     auto* running = new QHBoxLayout;
     running->addWidget(progress_, 1);
     running->addWidget(cancelButton_);
@@ -107,7 +109,8 @@ TStrategyReport::TStrategyReport(QWidget* parent)
         connect(box, &QSpinBox::valueChanged, &restartTimer_, qOverload<>(&QTimer::start));
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
         cancel_ = true;
-        verdict_->setText("Проверка отменена.");
+        state_ = TState::Cancelled;
+        showVerdict();
     });
     progressTimer_.setInterval(50);
     connect(&progressTimer_, &QTimer::timeout, this, [this] { progress_->setValue(done_.load()); });
@@ -115,11 +118,40 @@ TStrategyReport::TStrategyReport(QWidget* parent)
         progressTimer_.stop();
         progress_->hide();
         cancelButton_->hide();
-        if (const TResult& result = watcher_.result())
-            showResult(*result);
+        if (const TResult& result = watcher_.result()) {
+            shown_ = TShown { *result, static_cast<std::size_t>(ruleBox_->currentIndex()), recentBox_->value() };
+            state_ = TState::Shown;
+            showResult();
+        }
         inFlight_ = false;
         emit finished();
     });
+    retranslate();
+}
+
+void TStrategyReport::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void TStrategyReport::retranslate()
+{
+    setWindowTitle(tr("Проверка стратегии"));
+    for (std::size_t i = 0; i < StrategyVerdict::Rules.size(); ++i)
+        ruleBox_->setItemText(static_cast<int>(i), StrategyVerdict::RuleName(StrategyVerdict::Rules[i], 0));
+    ruleBox_->setItemText(3, tr("частые за последние R тиражей"));
+    ruleLabel_->setText(tr("Правило:"));
+    picksLabel_->setText(tr("Играть пар в каждом тираже:"));
+    warmupLabel_->setText(tr("Тиражей для обучения до первого прогноза:"));
+    recentLabel_->setText(tr("R для правила «частые за последние R»:"));
+    table_->setHorizontalHeaderLabels(
+        { tr("Правило"), tr("Попаданий"), tr("Ожидается"), tr("Отклонение, σ"), tr("Шанс") });
+    cancelButton_->setText(tr("Отмена"));
+    if (shown_)
+        showResult();
+    showVerdict();
 }
 
 TStrategyReport::~TStrategyReport()
@@ -152,19 +184,15 @@ void TStrategyReport::start()
     input_ = Main::CollectStrategyInput();
     cancel_ = false;
     done_ = 0;
-    const Main::TPairRule chosen = StrategyVerdict::Rules[static_cast<std::size_t>(ruleBox_->currentIndex())];
     const int32_t picks = picksBox_->value();
     const int32_t warmup = warmupBox_->value();
     const int32_t recent = recentBox_->value();
     const auto lines = static_cast<int32_t>(input_.Lines.size());
 
-    QString refusal;
-    if (input_.K < 2 || input_.M < 2)
-        refusal = "В тираже меньше двух чисел или в лотерее меньше двух чисел: пар нет, проверять нечего.";
-    else if (lines < 2)
-        refusal = "Для проверки нужно хотя бы два тиража: один, чтобы учиться, и один, чтобы угадывать.";
-    if (!refusal.isEmpty()) {
-        verdict_->setText(refusal);
+    if (input_.K < 2 || input_.M < 2 || lines < 2) {
+        state_ = input_.K < 2 || input_.M < 2 ? TState::NoPairs : TState::TooFewDraws;
+        shown_.reset();
+        showVerdict();
         replaceChart(new QChart);
         progress_->hide();
         cancelButton_->hide();
@@ -172,7 +200,10 @@ void TStrategyReport::start()
         return;
     }
 
-    verdict_->setText(QString("Проверяю правило «%1»…").arg(StrategyVerdict::RuleName(chosen, recent)));
+    state_ = TState::Running;
+    runningRule_ = static_cast<std::size_t>(ruleBox_->currentIndex());
+    runningRecent_ = recent;
+    showVerdict();
     progress_->setRange(0, 4 * (lines - warmup));
     progress_->setValue(0);
     progress_->show();
@@ -191,28 +222,54 @@ void TStrategyReport::start()
     }));
 }
 
-void TStrategyReport::showResult(const std::array<Main::TStrategyWalk, 4>& walks)
+void TStrategyReport::showVerdict()
 {
-    const int32_t recent = recentBox_->value();
-    std::array<Main::TStrategyCheck, 4> checks;
-    for (std::size_t i = 0; i < walks.size(); ++i) {
-        const Main::TStrategyCheck& c = walks[i].Check;
-        checks[i] = c;
+    switch (state_) {
+    case TState::Idle:
+        verdict_->clear();
+        break;
+    case TState::NoPairs:
+        verdict_->setText(tr("В тираже меньше двух чисел или в лотерее меньше двух чисел: пар нет, проверять нечего."));
+        break;
+    case TState::TooFewDraws:
+        verdict_->setText(tr("Для проверки нужно хотя бы два тиража: один, чтобы учиться, и один, чтобы угадывать."));
+        break;
+    case TState::Running:
+        verdict_->setText(tr("Проверяю правило «%1»…")
+                              .arg(StrategyVerdict::RuleName(StrategyVerdict::Rules[runningRule_], runningRecent_)));
+        break;
+    case TState::Cancelled:
+        verdict_->setText(tr("Проверка отменена."));
+        break;
+    case TState::Shown: {
+        std::array<Main::TStrategyCheck, 4> checks;
+        for (std::size_t i = 0; i < checks.size(); ++i)
+            checks[i] = shown_->walks[i].Check;
+        verdict_->setText(StrategyVerdict::OnRule(checks[shown_->chosen],
+                              StrategyVerdict::RuleName(StrategyVerdict::Rules[shown_->chosen], shown_->recent))
+            + "\n\n" + StrategyVerdict::OnBestOfFour(checks, shown_->recent));
+        break;
+    }
+    }
+}
+
+// The table and the chart of the walks shown; the verdict is showVerdict's.
+void TStrategyReport::showResult()
+{
+    for (std::size_t i = 0; i < shown_->walks.size(); ++i) {
+        const Main::TStrategyCheck& c = shown_->walks[i].Check;
         const double sigmas = c.Deviation > 0 ? (static_cast<double>(c.Hits) - c.Expected) / c.Deviation : 0;
-        const QString cells[] = { StrategyVerdict::RuleName(StrategyVerdict::Rules[i], recent), QString::number(c.Hits),
-            Number(c.Expected, 1) + " ± " + Number(c.Deviation, 1), (sigmas > 0.05 ? "+" : "") + Number(sigmas, 1),
-            Percent(c.Chance) };
+        const QString cells[] = { StrategyVerdict::RuleName(StrategyVerdict::Rules[i], shown_->recent),
+            QString::number(c.Hits), Number(c.Expected, 1) + " ± " + Number(c.Deviation, 1),
+            (sigmas > 0.05 ? "+" : "") + Number(sigmas, 1), Percent(c.Chance) };
         for (int column = 0; column < 5; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(static_cast<int>(i), column, item);
         }
     }
-    const auto chosen = static_cast<std::size_t>(ruleBox_->currentIndex());
-    showChart(walks[chosen]);
-    verdict_->setText(
-        StrategyVerdict::OnRule(checks[chosen], StrategyVerdict::RuleName(StrategyVerdict::Rules[chosen], recent))
-        + "\n\n" + StrategyVerdict::OnBestOfFour(checks, recent));
+    showChart(shown_->walks[shown_->chosen]);
+    showVerdict();
 }
 
 // Hits so far against the expected line of a random choice and its band of
@@ -222,9 +279,9 @@ void TStrategyReport::showChart(const Main::TStrategyWalk& walk)
     const Main::TStrategyCheck& c = walk.Check;
     auto* chart = new QChart;
     auto* hits = new QLineSeries;
-    hits->setName("попадания правила");
+    hits->setName(tr("попадания правила"));
     auto* expected = new QLineSeries;
-    expected->setName("случайный выбор, в среднем");
+    expected->setName(tr("случайный выбор, в среднем"));
     // The band's edges are not series of the chart; the chart owns them.
     auto* upper = new QLineSeries(chart);
     auto* lower = new QLineSeries(chart);
@@ -241,7 +298,7 @@ void TStrategyReport::showChart(const Main::TStrategyWalk& walk)
         top = std::max({ top, mean + band, static_cast<double>(c.Cumulative[static_cast<std::size_t>(i)]) });
     }
     auto* area = new QAreaSeries(upper, lower);
-    area->setName("±2σ честной лотереи");
+    area->setName(tr("±2σ честной лотереи"));
     area->setColor(QColor(187, 222, 251, 160));
     area->setBorderColor(QColor(187, 222, 251));
 
@@ -251,11 +308,11 @@ void TStrategyReport::showChart(const Main::TStrategyWalk& walk)
     expected->setPen(QPen(QColor(90, 90, 90), 1.5, Qt::DashLine));
     hits->setPen(QPen(QColor(198, 40, 40), 2));
     auto* x = new QValueAxis;
-    x->setTitleText("предсказано тиражей");
+    x->setTitleText(tr("предсказано тиражей"));
     x->setRange(1, std::max(2, c.Predicted));
     x->setLabelFormat("%d");
     auto* y = new QValueAxis;
-    y->setTitleText("попаданий всего");
+    y->setTitleText(tr("попаданий всего"));
     y->setRange(0, top * 1.05);
     y->setLabelFormat("%d");
     y->applyNiceNumbers();

@@ -40,12 +40,25 @@ public:
 signals:
     void finished();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     using TResult = std::optional<std::array<Main::TStrategyWalk, 4>>;
+    enum class TState { Idle, NoPairs, TooFewDraws, Running, Cancelled, Shown };
+    // The walks shown, with the rule chosen and the R they were made for.
+    struct TShown {
+        std::array<Main::TStrategyWalk, 4> walks;
+        std::size_t chosen = 0;
+        int32_t recent = 0;
+    };
 
     void start();
     void stop();
-    void showResult(const std::array<Main::TStrategyWalk, 4>& walks);
+    // Every text of the window, from the state and the walks shown.
+    void retranslate();
+    void showVerdict();
+    void showResult();
     void showChart(const Main::TStrategyWalk& walk);
     void replaceChart(QChart* chart);
 
@@ -57,6 +70,15 @@ private:
     QTimer progressTimer_;
     QTimer restartTimer_;
 
+    TState state_ = TState::Idle;
+    std::optional<TShown> shown_;
+    std::size_t runningRule_ = 0; // the rule and R of the check running
+    int32_t runningRecent_ = 0;
+
+    QLabel* ruleLabel_;
+    QLabel* picksLabel_;
+    QLabel* warmupLabel_;
+    QLabel* recentLabel_;
     QComboBox* ruleBox_;
     QSpinBox* picksBox_;
     QSpinBox* warmupBox_;

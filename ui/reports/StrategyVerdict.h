@@ -6,7 +6,7 @@
 
 #include <array>
 
-// What the strategy check says in plain Russian.
+// What the strategy check says, in plain words of the interface's language.
 namespace StrategyVerdict {
 
 // The rules in the order the window lists them, with their names.
