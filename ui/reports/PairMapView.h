@@ -37,6 +37,8 @@ public:
     const TCell* cellAt(const QPoint& point) const;
 
     QString toolTipFor(const TCell& cell) const;
+    // The legend's heading as painted: the measure and the figures counted.
+    QString legendTitle() const { return legend_.title; }
 
     // Hits a fair lottery would give a pair over the draws, and its deviation.
     double expectedHits() const;

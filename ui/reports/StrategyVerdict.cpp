@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-using ReportNumbers::Count;
 using ReportNumbers::Number;
 using ReportNumbers::Percent;
 
@@ -14,10 +13,9 @@ namespace StrategyVerdict {
 
 namespace {
 
-QString Draws(int64_t n)
+QString Draws(int32_t n)
 {
-    return Count(QCoreApplication::translate("StrategyVerdict", "%n тиражей", nullptr, static_cast<int>(n)), n, "тираж",
-        "тиража", "тиражей");
+    return QCoreApplication::translate("StrategyVerdict", "%n тиражей", nullptr, n);
 }
 
 } // namespace
@@ -40,9 +38,9 @@ QString RuleName(Main::TPairRule rule, int32_t recent)
 
 QString OnRule(const Main::TStrategyCheck& c, const QString& ruleName)
 {
-    const QString times
-        = Count(QCoreApplication::translate("StrategyVerdict", "%n раз", nullptr, static_cast<int>(c.Hits)), c.Hits,
-            "раз", "раза", "раз");
+    // lupdate reads a count only when it is a plain name.
+    const int hits = static_cast<int>(c.Hits);
+    const QString times = QCoreApplication::translate("StrategyVerdict", "%n раз", nullptr, hits);
     //: %1: a count of draws, "50 draws"; %4: a count of times, "98 times".
     QString text = QCoreApplication::translate("StrategyVerdict",
         "За %1 пары по правилу «%2» (%3 в каждом тираже) выпали %4; случайный выбор дал бы в среднем %5 ± %6. ")
