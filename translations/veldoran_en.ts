@@ -217,6 +217,190 @@ Remember the new address for updates?</translation>
     </message>
 </context>
 <context>
+    <name>PairMapView</name>
+    <message>
+        <source>Выпадения</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Отклонение от ожидаемого (%1 ± %2)</source>
+        <translation>Deviation from expected (%1 ± %2)</translation>
+    </message>
+    <message>
+        <source>Пропуск</source>
+        <translation>Draws since</translation>
+    </message>
+    <message>
+        <source>Пара %1 и %2
+Выпадений: %3 (ожидается %4 ± %5, отклонение %6σ)
+Последний тираж: %7
+Пропуск: %8</source>
+        <translation>Pair %1 and %2
+Hits: %3 (expected %4 ± %5, deviation %6σ)
+Last drawn: %7
+Draws since: %8</translation>
+    </message>
+</context>
+<context>
+    <name>ReportNumbers</name>
+    <message>
+        <source>меньше %1%</source>
+        <translation>under %1%</translation>
+    </message>
+</context>
+<context>
+    <name>StrategyVerdict</name>
+    <message numerus="yes">
+        <source>%n тиражей</source>
+        <translation>
+            <numerusform>%n draw</numerusform>
+            <numerusform>%n draws</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>самые частые пары</source>
+        <translation>most frequent pairs</translation>
+    </message>
+    <message>
+        <source>самые редкие пары</source>
+        <translation>least frequent pairs</translation>
+    </message>
+    <message>
+        <source>дольше всех не выпадавшие</source>
+        <translation>longest since last drawn</translation>
+    </message>
+    <message>
+        <source>частые за последние %1</source>
+        <extracomment>%1 is a count of draws with its noun, &quot;50 draws&quot;.</extracomment>
+        <translation>most frequent in the last %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n раз</source>
+        <translation>
+            <numerusform>%n time</numerusform>
+            <numerusform>%n times</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>За %1 пары по правилу «%2» (%3 в каждом тираже) выпали %4; случайный выбор дал бы в среднем %5 ± %6. </source>
+        <extracomment>%1: a count of draws, &quot;50 draws&quot;; %4: a count of times, &quot;98 times&quot;.</extracomment>
+        <translation>Over %1, the pairs picked by the rule “%2” (%3 per draw) came up %4; a random choice would give %5 ± %6 on average. </translation>
+    </message>
+    <message>
+        <source>Это не лучше случая (так или лучше бывает в %1 честных лотерей).</source>
+        <translation>That is no better than chance (as good or better in %1 of fair lotteries).</translation>
+    </message>
+    <message>
+        <source>Это лучше, чем обычно бывает случайно: так или лучше бывает лишь в %1 честных лотерей. Но и это не обещает ничего в следующих тиражах.</source>
+        <translation>That is better than chance usually gives: as good or better in only %1 of fair lotteries. Even so, it promises nothing for the coming draws.</translation>
+    </message>
+    <message>
+        <source>Лучшее из четырёх правил — «%1»: так или лучше бывает в %2 честных лотерей. Но из четырёх попыток лучшая всегда выглядит лучше, чем есть: с поправкой на сравнение четырёх правил (Бонферрони) шанс — до %3, %4.</source>
+        <translation>The best of the four rules is “%1”: as good or better in %2 of fair lotteries. But the best of four tries always looks better than it is: corrected for comparing four rules (Bonferroni), the chance is up to %3, %4.</translation>
+    </message>
+    <message>
+        <source>то есть и лучшее правило не лучше случая</source>
+        <translation>so even the best rule is no better than chance</translation>
+    </message>
+    <message>
+        <source>и даже так это редкость для честной лотереи</source>
+        <translation>and even so, that is rare for a fair lottery</translation>
+    </message>
+</context>
+<context>
+    <name>TFairnessReport</name>
+    <message>
+        <source>Проверка случайности</source>
+        <translation>Fairness check</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <source> Не вошли %n: в них числа повторяются или выходят за 1..%1.</source>
+        <translation>
+            <numerusform> %n draw left out: its numbers repeat or fall outside 1..%1.</numerusform>
+            <numerusform> %n draws left out: their numbers repeat or fall outside 1..%1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Лотерея %1 из %2. Тиражей в проверке: %3.%4</source>
+        <translation>A %1 of %2 lottery. Draws checked: %3.%4</translation>
+    </message>
+    <message>
+        <source>Вероятность данной пары в одном тираже: %1 (%2).</source>
+        <translation>Chance of a given pair in one draw: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Ожидаемое число выпадений пары: %1, стандартное отклонение %2.</source>
+        <translation>Expected hits of a pair: %1, standard deviation %2.</translation>
+    </message>
+    <message>
+        <source>Больше всего выпадений у пары: %1 — так или сильнее бывает в %2 честных лотерей.</source>
+        <translation>Most hits of any pair: %1 — as extreme or more in %2 of fair lotteries.</translation>
+    </message>
+    <message>
+        <source>Меньше всего выпадений у пары: %1 — так или сильнее бывает в %2 честных лотерей.</source>
+        <translation>Fewest hits of any pair: %1 — as extreme or more in %2 of fair lotteries.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Самый долгий пропуск пары: %n тиражей — так или сильнее бывает в %1 честных лотерей.</source>
+        <translation>
+            <numerusform>Longest wait of a pair: %n draw — as extreme or more in %1 of fair lotteries.</numerusform>
+            <numerusform>Longest wait of a pair: %n draws — as extreme or more in %1 of fair lotteries.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Хи-квадрат по парам: %1 — так или сильнее бывает в %2 честных лотерей.</source>
+        <translation>Chi-square over pairs: %1 — as extreme or more in %2 of fair lotteries.</translation>
+    </message>
+    <message>
+        <source>Хи-квадрат по числам: %1 — так или сильнее бывает в %2 честных лотерей.</source>
+        <translation>Chi-square over numbers: %1 — as extreme or more in %2 of fair lotteries.</translation>
+    </message>
+    <message>
+        <source>Нет ни одного тиража, который можно проверить, поэтому сравнивать не с чем.</source>
+        <translation>There is no draw that can be checked, so there is nothing to compare.</translation>
+    </message>
+    <message>
+        <source>Сравниваю с %1 смоделированными честными лотереями…</source>
+        <translation>Comparing with %1 simulated fair lotteries…</translation>
+    </message>
+    <message>
+        <source>Проверка отменена.</source>
+        <translation>Check cancelled.</translation>
+    </message>
+    <message>
+        <source>наибольшее число выпадений пары</source>
+        <translation>the most hits of a pair</translation>
+    </message>
+    <message>
+        <source>наименьшее число выпадений пары</source>
+        <translation>the fewest hits of a pair</translation>
+    </message>
+    <message>
+        <source>самый долгий пропуск</source>
+        <translation>the longest wait</translation>
+    </message>
+    <message>
+        <source>разброс выпадений пар (хи-квадрат)</source>
+        <translation>the spread of pair hits (chi-square)</translation>
+    </message>
+    <message>
+        <source>разброс выпадений чисел (хи-квадрат)</source>
+        <translation>the spread of number hits (chi-square)</translation>
+    </message>
+    <message>
+        <source>Ничего необычного: такие крайние значения встречаются в %1 честных лотерей той же длины, а долгий пропуск не делает пару вероятнее в следующем тираже.</source>
+        <translation>Nothing unusual: extremes like these occur in %1 of fair lotteries of the same length, and a long wait does not make a pair more likely in the next draw.</translation>
+    </message>
+    <message>
+        <source>Необычно %1: так бывает лишь в %2 честных лотерей той же длины, но и это не делает ни одну пару вероятнее в следующем тираже.</source>
+        <translation>Unusual: %1 — this happens in only %2 of fair lotteries of the same length, but even this makes no pair more likely in the next draw.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Открытие файла</source>
@@ -483,6 +667,101 @@ Remember the new address for updates?</translation>
     </message>
 </context>
 <context>
+    <name>TGroupTableModel</name>
+    <message>
+        <source>Числа</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Выпадения</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Ожидается</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Отклонение</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Посл. тираж</source>
+        <translation>Last drawn</translation>
+    </message>
+    <message>
+        <source>Пропуск</source>
+        <translation>Draws since</translation>
+    </message>
+</context>
+<context>
+    <name>TGroupTableWindow</name>
+    <message>
+        <source>Числа, пары, тройки</source>
+        <translation>Numbers, pairs, triples</translation>
+    </message>
+    <message>
+        <source>Числа</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Пары</source>
+        <translation>Pairs</translation>
+    </message>
+    <message>
+        <source>Тройки</source>
+        <translation>Triples</translation>
+    </message>
+    <message>
+        <source>любым</source>
+        <extracomment>Shown in the number filter when no number is chosen: groups &quot;with any number&quot;.</extracomment>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>за последние</source>
+        <translation>over the last</translation>
+    </message>
+    <message>
+        <source>тиражей, с числом</source>
+        <translation>draws, with number</translation>
+    </message>
+    <message>
+        <source>Сохранить как CSV…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Тиражей нет: считать нечего.</source>
+        <translation>No draws: nothing to count.</translation>
+    </message>
+    <message numerus="yes">
+        <source>В тираже %n чисел: групп по %1 в нём не бывает.</source>
+        <translation>
+            <numerusform>A draw has %n number: it holds no groups of %1.</numerusform>
+            <numerusform>A draw has %n numbers: it holds no groups of %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Тиражей: %1, лотерея %2 из %3. Вероятность данной группы в тираже: %4; ожидается %5 ± %6 выпадений.</source>
+        <translation>Draws: %1, a %2 of %3 lottery. Chance of a given group in one draw: %4; expected %5 ± %6 hits.</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу</source>
+        <translation>Save table</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>группы.csv</source>
+        <extracomment>The file name offered for the saved table.</extracomment>
+        <translation>groups.csv</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить таблицу в файл &quot;%1&quot;</source>
+        <translation>Could not save the table to &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>THistoriesWindow</name>
     <message>
         <source>Сохранённые истории тиражей</source>
@@ -697,6 +976,62 @@ Remember the new address for updates?</translation>
     </message>
 </context>
 <context>
+    <name>TPairMap</name>
+    <message>
+        <source>Карта пар</source>
+        <translation>Pair map</translation>
+    </message>
+    <message>
+        <source>Выпадения</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Отклонение от ожидаемого</source>
+        <translation>Deviation from expected</translation>
+    </message>
+    <message>
+        <source>Пропуск</source>
+        <translation>Draws since</translation>
+    </message>
+    <message>
+        <source>Цвет:</source>
+        <translation>Colour:</translation>
+    </message>
+    <message>
+        <source>последние N тиражей:</source>
+        <translation>last N draws:</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <source>Карту не из чего построить: в лотерее меньше двух чисел, пар нет.</source>
+        <translation>Nothing to map: the lottery has fewer than two numbers, so there are no pairs.</translation>
+    </message>
+    <message>
+        <source>Карту не из чего построить: в файле нет тиражей.</source>
+        <translation>Nothing to map: the file has no draws.</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>карта-пар.png</source>
+        <extracomment>The file name offered for the saved map.</extracomment>
+        <translation>pair-map.png</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить изображение в файл &quot;%1&quot;</source>
+        <translation>Could not save the image to &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>TReportWindows</name>
     <message>
         <source>Анализ</source>
@@ -725,6 +1060,93 @@ Remember the new address for updates?</translation>
     <message>
         <source>Составить и проверить билеты…</source>
         <translation>Make and check tickets…</translation>
+    </message>
+</context>
+<context>
+    <name>TStrategyReport</name>
+    <message>
+        <source>Проверка стратегии</source>
+        <translation>Strategy check</translation>
+    </message>
+    <message>
+        <source>частые за последние R тиражей</source>
+        <translation>most frequent in the last R draws</translation>
+    </message>
+    <message>
+        <source>Правило:</source>
+        <translation>Rule:</translation>
+    </message>
+    <message>
+        <source>Играть пар в каждом тираже:</source>
+        <translation>Pairs to play in each draw:</translation>
+    </message>
+    <message>
+        <source>Тиражей для обучения до первого прогноза:</source>
+        <translation>Draws to learn from before the first prediction:</translation>
+    </message>
+    <message>
+        <source>R для правила «частые за последние R»:</source>
+        <translation>R for the rule “most frequent in the last R”:</translation>
+    </message>
+    <message>
+        <source>Правило</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Попаданий</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Ожидается</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Отклонение, σ</source>
+        <translation>Deviation, σ</translation>
+    </message>
+    <message>
+        <source>Шанс</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>В тираже меньше двух чисел или в лотерее меньше двух чисел: пар нет, проверять нечего.</source>
+        <translation>A draw has fewer than two numbers, or the lottery has fewer than two: there are no pairs, nothing to check.</translation>
+    </message>
+    <message>
+        <source>Для проверки нужно хотя бы два тиража: один, чтобы учиться, и один, чтобы угадывать.</source>
+        <translation>The check needs at least two draws: one to learn from and one to predict.</translation>
+    </message>
+    <message>
+        <source>Проверяю правило «%1»…</source>
+        <translation>Checking the rule “%1”…</translation>
+    </message>
+    <message>
+        <source>Проверка отменена.</source>
+        <translation>Check cancelled.</translation>
+    </message>
+    <message>
+        <source>попадания правила</source>
+        <translation>the rule&apos;s hits</translation>
+    </message>
+    <message>
+        <source>случайный выбор, в среднем</source>
+        <translation>random choice, on average</translation>
+    </message>
+    <message>
+        <source>±2σ честной лотереи</source>
+        <translation>±2σ of a fair lottery</translation>
+    </message>
+    <message>
+        <source>предсказано тиражей</source>
+        <translation>draws predicted</translation>
+    </message>
+    <message>
+        <source>попаданий всего</source>
+        <translation>total hits</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="ru_RU">
 <context>
+    <name>StrategyVerdict</name>
+    <message numerus="yes">
+        <source>%n тиражей</source>
+        <translation>
+            <numerusform>%n тираж</numerusform>
+            <numerusform>%n тиража</numerusform>
+            <numerusform>%n тиражей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n раз</source>
+        <translation>
+            <numerusform>%n раз</numerusform>
+            <numerusform>%n раза</numerusform>
+            <numerusform>%n раз</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFairnessReport</name>
+    <message numerus="yes">
+        <source> Не вошли %n: в них числа повторяются или выходят за 1..%1.</source>
+        <translation>
+            <numerusform> Не вошли %n: в них числа повторяются или выходят за 1..%1.</numerusform>
+            <numerusform> Не вошли %n: в них числа повторяются или выходят за 1..%1.</numerusform>
+            <numerusform> Не вошли %n: в них числа повторяются или выходят за 1..%1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Самый долгий пропуск пары: %n тиражей — так или сильнее бывает в %1 честных лотерей.</source>
+        <translation>
+            <numerusform>Самый долгий пропуск пары: %n тиражей — так или сильнее бывает в %1 честных лотерей.</numerusform>
+            <numerusform>Самый долгий пропуск пары: %n тиражей — так или сильнее бывает в %1 честных лотерей.</numerusform>
+            <numerusform>Самый долгий пропуск пары: %n тиражей — так или сильнее бывает в %1 честных лотерей.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TGroupTableWindow</name>
+    <message numerus="yes">
+        <source>В тираже %n чисел: групп по %1 в нём не бывает.</source>
+        <translation>
+            <numerusform>В тираже %n чисел: групп по %1 в нём не бывает.</numerusform>
+            <numerusform>В тираже %n чисел: групп по %1 в нём не бывает.</numerusform>
+            <numerusform>В тираже %n чисел: групп по %1 в нём не бывает.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TTicketsWindow</name>
     <message numerus="yes">
         <source>%n билетов</source>
