@@ -78,15 +78,15 @@ in another form (CSV and the like) through the import window.
     <name>HistoryCsv</name>
     <message>
         <source>Тираж</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw</translation>
     </message>
     <message>
         <source>Дата</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Число %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Number %1</translation>
     </message>
 </context>
 <context>
@@ -765,23 +765,23 @@ Draws since: %8</translation>
     <name>THistoriesWindow</name>
     <message>
         <source>Сохранённые истории тиражей</source>
-        <translation type="unfinished"></translation>
+        <translation>Stored draw histories</translation>
     </message>
     <message>
         <source>Название</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Источник</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Тиражей</source>
-        <translation type="unfinished"></translation>
+        <translation>Draws</translation>
     </message>
     <message>
         <source>Обновлена</source>
-        <translation type="unfinished"></translation>
+        <translation>Updated</translation>
     </message>
     <message>
         <source>Открыть</source>
@@ -789,39 +789,39 @@ Draws since: %8</translation>
     </message>
     <message>
         <source>Обновить</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>Переименовать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename…</translation>
     </message>
     <message>
         <source>Удалить…</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete…</translation>
     </message>
     <message>
         <source>Сохранить как CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as CSV…</translation>
     </message>
     <message>
         <source>Новое название истории:</source>
-        <translation type="unfinished"></translation>
+        <translation>New name of the history:</translation>
     </message>
     <message>
         <source>Удалить историю «%1» и все её тиражи (%2) из хранилища? Файл или адрес источника не затрагивается.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the history “%1” and all its draws (%2) from the store? The source file or address is not touched.</translation>
     </message>
     <message>
         <source>Сохранить историю</source>
-        <translation type="unfinished"></translation>
+        <translation>Save history</translation>
     </message>
     <message>
         <source>Таблица CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV table (*.csv)</translation>
     </message>
     <message>
         <source>Не удалось сохранить историю в файл «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the history to “%1”</translation>
     </message>
 </context>
 <context>
@@ -1153,197 +1153,197 @@ Draws since: %8</translation>
     <name>TTicketsModel</name>
     <message>
         <source>Билет</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket</translation>
     </message>
     <message>
         <source>Число %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Number %1</translation>
     </message>
 </context>
 <context>
     <name>TTicketsWindow</name>
     <message>
         <source>чисел</source>
-        <translation type="unfinished"></translation>
+        <translation>numbers</translation>
     </message>
     <message>
         <source>Чисел в билете:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbers per ticket:</translation>
     </message>
     <message>
         <source>Совпадение не меньше чем в:</source>
-        <translation type="unfinished"></translation>
+        <translation>Match at least:</translation>
     </message>
     <message>
         <source>если выпало ваших чисел:</source>
-        <translation type="unfinished"></translation>
+        <translation>if drawn of your numbers:</translation>
     </message>
     <message>
         <source>из</source>
-        <translation type="unfinished"></translation>
+        <translation>of</translation>
     </message>
     <message>
         <source>Лотерея:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lottery:</translation>
     </message>
     <message>
         <source>Ваши билеты, по одному в строке: числа через пробел или запятую.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your tickets, one per line: numbers separated by spaces or commas.</translation>
     </message>
     <message>
         <source>Последних тиражей:</source>
-        <translation type="unfinished"></translation>
+        <translation>Last draws:</translation>
     </message>
     <message>
         <source>Билеты</source>
-        <translation type="unfinished">Tickets</translation>
+        <translation>Tickets</translation>
     </message>
     <message>
         <source>Ваши числа</source>
-        <translation type="unfinished"></translation>
+        <translation>Your numbers</translation>
     </message>
     <message>
         <source>Система «совпадение, если выпало»</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheel (“match if drawn”)</translation>
     </message>
     <message>
         <source>Например: 3 7 12 19 25 31 40 44 или 3, 7, 12</source>
-        <translation type="unfinished"></translation>
+        <translation>For example: 3 7 12 19 25 31 40 44 or 3, 7, 12</translation>
     </message>
     <message>
         <source>Случайные</source>
-        <translation type="unfinished"></translation>
+        <translation>Random</translation>
     </message>
     <message>
         <source>Случайный выбор стольких чисел из 1…M лотереи</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick this many numbers at random from the lottery’s 1…M</translation>
     </message>
     <message>
         <source>Из выделенных пар</source>
-        <translation type="unfinished"></translation>
+        <translation>From selected pairs</translation>
     </message>
     <message>
         <source>Числа пар, выделенных в таблице пар главного окна</source>
-        <translation type="unfinished"></translation>
+        <translation>The numbers of the pairs selected in the main window’s pair table</translation>
     </message>
     <message>
         <source>Составить билеты</source>
-        <translation type="unfinished"></translation>
+        <translation>Make tickets</translation>
     </message>
     <message>
         <source>Остановить</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Улучшить</source>
-        <translation type="unfinished"></translation>
+        <translation>Improve</translation>
     </message>
     <message>
         <source>Искать дальше, сохраняя лучшую найденную систему</source>
-        <translation type="unfinished"></translation>
+        <translation>Search further, keeping the best wheel found</translation>
     </message>
     <message>
         <source>Сохранить CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save CSV…</translation>
     </message>
     <message>
         <source>Загрузить CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Load CSV…</translation>
     </message>
     <message>
         <source>Печать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Print…</translation>
     </message>
     <message>
         <source>Сохранить PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF…</translation>
     </message>
     <message>
         <source>Взять эти билеты</source>
-        <translation type="unfinished"></translation>
+        <translation>Use these tickets</translation>
     </message>
     <message>
         <source>Проверить по истории</source>
-        <translation type="unfinished"></translation>
+        <translation>Check against history</translation>
     </message>
     <message>
         <source>Свои билеты</source>
-        <translation type="unfinished"></translation>
+        <translation>Own tickets</translation>
     </message>
     <message>
         <source>Проверка по истории</source>
-        <translation type="unfinished"></translation>
+        <translation>History check</translation>
     </message>
     <message>
         <source>Как билеты сыграли бы в последних тиражах загруженного файла</source>
-        <translation type="unfinished"></translation>
+        <translation>How the tickets would have done in the last draws of the loaded file</translation>
     </message>
     <message>
         <source>Нет истории тиражей: откройте или импортируйте файл в главном окне</source>
-        <translation type="unfinished"></translation>
+        <translation>No draw history: open or import a file in the main window</translation>
     </message>
     <message>
         <source>Чисел в билете (%1) больше, чем ваших чисел (%2): добавьте числа или уменьшите билет.</source>
-        <translation type="unfinished"></translation>
+        <translation>More numbers per ticket (%1) than your numbers (%2): add numbers or make the ticket smaller.</translation>
     </message>
     <message>
         <source>«Если выпало» должно быть от %1 до %2 (ваших чисел).</source>
-        <translation type="unfinished"></translation>
+        <translation>“If drawn” must be from %1 to %2 (your numbers).</translation>
     </message>
     <message>
         <source>Слишком большой запрос: C(%1,%2) = %3 комбинаций, а проверить можно не больше %4. Уменьшите количество чисел или «если выпало».</source>
-        <translation type="unfinished"></translation>
+        <translation>The request is too large: C(%1,%2) = %3 combinations, and at most %4 can be checked. Use fewer numbers or a lower “if drawn”.</translation>
     </message>
     <message numerus="yes">
         <source>%n билетов</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ticket</numerusform>
+            <numerusform>%n tickets</numerusform>
         </translation>
     </message>
     <message>
         <source>ещё нет</source>
-        <translation type="unfinished"></translation>
+        <translation>none yet</translation>
     </message>
     <message>
         <source>Идёт поиск: %1 с. Лучшая система пока: %2; нижняя граница: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Searching: %1 s. Best wheel so far: %2; lower bound: %3.</translation>
     </message>
     <message>
         <source>Поиск занял %1 с.</source>
-        <translation type="unfinished"></translation>
+        <translation>The search took %1 s.</translation>
     </message>
     <message>
         <source>Билетов пока нет: введите числа и нажмите «Составить билеты», или возьмите свои.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tickets yet: enter numbers and press “Make tickets”, or use your own.</translation>
     </message>
     <message>
         <source>Ваши билеты: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your tickets: %1.</translation>
     </message>
     <message>
         <source>Гарантия «%1, если выпало %2» на %3 числах ваших билетов не проверялась: слишком много комбинаций.</source>
-        <translation type="unfinished"></translation>
+        <translation>The guarantee “%1 if %2 drawn” on the %3 numbers of your tickets was not checked: too many combinations.</translation>
     </message>
     <message>
         <source>Билетов: %1. Нижняя граница: %2 — меньше билетов такая система иметь не может.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tickets: %1. Lower bound: %2 — no such wheel can have fewer tickets.</translation>
     </message>
     <message>
         <source>Найденная система наименьшая из возможных.</source>
-        <translation type="unfinished"></translation>
+        <translation>The wheel found is the smallest possible.</translation>
     </message>
     <message>
         <source>В таблице пар главного окна не выделено ни одной пары: выделите строки после «Статистики» и нажмите снова.</source>
-        <translation type="unfinished"></translation>
+        <translation>No pair is selected in the main window’s pair table: select rows after “Statistics” and press again.</translation>
     </message>
     <message>
         <source>Загрузить билеты</source>
-        <translation type="unfinished"></translation>
+        <translation>Load tickets</translation>
     </message>
     <message>
         <source>Таблица CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV table (*.csv)</translation>
     </message>
     <message>
         <source>Все файлы (*)</source>
@@ -1351,102 +1351,102 @@ Draws since: %8</translation>
     </message>
     <message>
         <source>Не удалось открыть файл «%1».</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open the file “%1”.</translation>
     </message>
     <message>
         <source>Файл «%1»: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>File “%1”: %2</translation>
     </message>
     <message>
         <source>Билетов пока нет: составьте систему или возьмите свои билеты.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tickets yet: make a wheel or use your own tickets.</translation>
     </message>
     <message>
         <source>Сохранить билеты</source>
-        <translation type="unfinished"></translation>
+        <translation>Save tickets</translation>
     </message>
     <message>
         <source>билеты.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>tickets.csv</translation>
     </message>
     <message>
         <source>Не удалось сохранить билеты в файл «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the tickets to “%1”</translation>
     </message>
     <message>
         <source>Мои билеты</source>
-        <translation type="unfinished"></translation>
+        <translation>My tickets</translation>
     </message>
     <message>
         <source>Система «%1, если выпало %2» на %3 числах</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheel “%1 if %2 drawn” on %3 numbers</translation>
     </message>
     <message>
         <source>Ваши числа: %1. Билетов: %2 по %3 чисел.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your numbers: %1. Tickets: %2 of %3 numbers.</translation>
     </message>
     <message>
         <source>Сохранить билеты в PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save tickets as PDF</translation>
     </message>
     <message>
         <source>Документ PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>билеты.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>tickets.pdf</translation>
     </message>
     <message numerus="yes">
         <source>Проверено %n последних тиражей.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Checked the last %n draw.</numerusform>
+            <numerusform>Checked the last %n draws.</numerusform>
         </translation>
     </message>
     <message>
         <source>Тираж</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw</translation>
     </message>
     <message>
         <source>Ваших</source>
-        <translation type="unfinished"></translation>
+        <translation>Yours</translation>
     </message>
     <message>
         <source>Лучший</source>
-        <translation type="unfinished"></translation>
+        <translation>Best</translation>
     </message>
     <message>
         <source>Сколько ваших чисел выпало в тираже</source>
-        <translation type="unfinished"></translation>
+        <translation>How many of your numbers were drawn</translation>
     </message>
     <message>
         <source>Сколько чисел тиража было в лучшем из билетов</source>
-        <translation type="unfinished"></translation>
+        <translation>How many drawn numbers the best ticket held</translation>
     </message>
     <message>
         <source>Совпало</source>
-        <translation type="unfinished"></translation>
+        <translation>Matched</translation>
     </message>
     <message>
         <source>Случаев</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases</translation>
     </message>
     <message>
         <source>Ожидается</source>
-        <translation type="unfinished"></translation>
+        <translation>Expected</translation>
     </message>
     <message>
         <source>Сколько чисел билета выпало в тираже</source>
-        <translation type="unfinished"></translation>
+        <translation>How many of the ticket’s numbers were drawn</translation>
     </message>
     <message>
         <source>Пар «билет — тираж» с таким совпадением</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket–draw pairs with this match</translation>
     </message>
     <message>
         <source>Сколько таких пар ожидается в честной лотерее</source>
-        <translation type="unfinished"></translation>
+        <translation>How many such pairs a fair lottery would give</translation>
     </message>
 </context>
 <context>
@@ -1472,108 +1472,122 @@ Draws since: %8</translation>
     <name>TicketInput</name>
     <message>
         <source>Введите ваши числа через пробел или запятую, например: 3 7 12 19 25 31 40 44.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter your numbers separated by spaces or commas, for example: 3 7 12 19 25 31 40 44.</translation>
     </message>
     <message>
         <source>«%1» — не число. Числа разделяются пробелами или запятыми.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not a number. Separate numbers with spaces or commas.</translation>
     </message>
     <message>
         <source>Число %1 вне диапазона от 1 до %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The number %1 is outside 1 to %2.</translation>
     </message>
     <message>
         <source>Число %1 указано дважды.</source>
-        <translation type="unfinished"></translation>
+        <translation>The number %1 is given twice.</translation>
     </message>
     <message>
         <source>Строка %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: </translation>
     </message>
     <message>
         <source>Строка %1: в билете другое количество чисел (%2, а в первом билете %3); все билеты должны быть одного размера.</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: the ticket has a different count of numbers (%2, while the first ticket has %3); all tickets must be the same size.</translation>
     </message>
     <message>
         <source>Введите билеты, по одному в строке: числа через пробел или запятую.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the tickets one per line, numbers separated by spaces or commas.</translation>
     </message>
 </context>
 <context>
     <name>TicketPages</name>
     <message>
         <source>Билет 000</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket 000</translation>
     </message>
     <message>
         <source>Билет %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket %1</translation>
     </message>
     <message>
         <source>Страница %1 из %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
     <name>TicketsCsv</name>
     <message>
         <source>Число %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Number %1</translation>
     </message>
 </context>
 <context>
     <name>TicketsTexts</name>
     <message>
         <source>Гарантия проверена: каждая из C(%1,%2) = %3 комбинаций по %2 из ваших %1 чисел целиком входит хотя бы в один билет.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarantee checked: each of the C(%1,%2) = %3 combinations of %2 of your %1 numbers lies wholly on at least one ticket.</translation>
     </message>
     <message>
         <source>Гарантия проверена: каждая из C(%1,%2) = %3 комбинаций по %2 из ваших %1 чисел совпадает хотя бы с одним билетом не меньше чем в %4 числах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarantee checked: each of the C(%1,%2) = %3 combinations of %2 of your %1 numbers matches at least one ticket in %4 numbers or more.</translation>
     </message>
     <message>
         <source>В тираже «%1 из %2» не может выпасть %3 из ваших %4 чисел: гарантия не сработает никогда.</source>
-        <translation type="unfinished"></translation>
+        <translation>A “%1 of %2” draw cannot hold %3 of your %4 numbers: the guarantee can never apply.</translation>
     </message>
     <message>
         <source>Шанс, что в тираже «%1 из %2» выпадет не меньше %3 из ваших %4 чисел (только тогда действует гарантия): %5%</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance that a “%1 of %2” draw holds at least %3 of your %4 numbers (only then does the guarantee apply): %5%</translation>
     </message>
     <message>
         <source>, примерно один тираж из %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, about one draw in %1</translation>
     </message>
     <message>
         <source>Система не меняет ни ожидаемого числа совпадений (%1 на билет), ни ожидаемого выигрыша её билетов: они те же, что у любых билетов по %2 чисел. Она меняет только то, как совпадения распределены по тиражам.</source>
-        <translation type="unfinished"></translation>
+        <translation>A wheel changes neither the expected matches (%1 per ticket) nor the expected winnings of its tickets: they are those of any tickets of %2 numbers. It only changes how the matches are spread over the draws.</translation>
     </message>
     <message>
         <source>Лучшее совпадение билетов в тираже (совпало чисел — сколько тиражей): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Best ticket match per draw (numbers matched — draws): %1.</translation>
     </message>
     <message numerus="yes">
         <source>Ни в одном из %n проверенных тиражей не выпало %1 ваших чисел: случая для гарантии не было.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The %n draw checked did not hold %1 of your numbers: the guarantee was never put to the test.</numerusform>
+            <numerusform>None of the %n draws checked held %1 of your numbers: the guarantee was never put to the test.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>В %n тиражах выпало не меньше %1 ваших чисел</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n draw held at least %1 of your numbers</numerusform>
+            <numerusform>%n draws held at least %1 of your numbers</numerusform>
         </translation>
     </message>
     <message>
         <source>; в каждом из них хотя бы один билет совпал не меньше чем в %1 числах — гарантия выполнялась.</source>
-        <translation type="unfinished"></translation>
+        <translation>; in each of them at least one ticket matched %1 numbers or more — the guarantee held.</translation>
     </message>
     <message numerus="yes">
         <source>; в %n из них ни один билет не совпал в %1 числах.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; in %n of them no ticket matched %1 numbers.</numerusform>
+            <numerusform>; in %n of them no ticket matched %1 numbers.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Гарантии «%4, если выпало %2» нет: %n комбинаций из C(%1,%2) = %3 не совпадают ни с одним билетом в %4 числах.</source>
+        <translation>
+            <numerusform>No guarantee of “%4 if %2 drawn”: %n combination of the C(%1,%2) = %3 matches no ticket in %4 numbers.</numerusform>
+            <numerusform>No guarantee of “%4 if %2 drawn”: %n combinations of the C(%1,%2) = %3 match no ticket in %4 numbers.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n тиражей</source>
+        <translation>
+            <numerusform>%1 — %n draw</numerusform>
+            <numerusform>%1 — %n draws</numerusform>
         </translation>
     </message>
 </context>

@@ -73,26 +73,42 @@
     <name>TicketsTexts</name>
     <message numerus="yes">
         <source>Ни в одном из %n проверенных тиражей не выпало %1 ваших чисел: случая для гарантии не было.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ни в одном из %n проверенного тиража не выпало %1 ваших чисел: случая для гарантии не было.</numerusform>
+            <numerusform>Ни в одном из %n проверенных тиражей не выпало %1 ваших чисел: случая для гарантии не было.</numerusform>
+            <numerusform>Ни в одном из %n проверенных тиражей не выпало %1 ваших чисел: случая для гарантии не было.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>В %n тиражах выпало не меньше %1 ваших чисел</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>В %n тираже выпало не меньше %1 ваших чисел</numerusform>
+            <numerusform>В %n тиражах выпало не меньше %1 ваших чисел</numerusform>
+            <numerusform>В %n тиражах выпало не меньше %1 ваших чисел</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; в %n из них ни один билет не совпал в %1 числах.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; в %n из них ни один билет не совпал в %1 числах.</numerusform>
+            <numerusform>; в %n из них ни один билет не совпал в %1 числах.</numerusform>
+            <numerusform>; в %n из них ни один билет не совпал в %1 числах.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Гарантии «%4, если выпало %2» нет: %n комбинаций из C(%1,%2) = %3 не совпадают ни с одним билетом в %4 числах.</source>
+        <translation>
+            <numerusform>Гарантии «%4, если выпало %2» нет: %n комбинация из C(%1,%2) = %3 не совпадает ни с одним билетом в %4 числах.</numerusform>
+            <numerusform>Гарантии «%4, если выпало %2» нет: %n комбинации из C(%1,%2) = %3 не совпадают ни с одним билетом в %4 числах.</numerusform>
+            <numerusform>Гарантии «%4, если выпало %2» нет: %n комбинаций из C(%1,%2) = %3 не совпадают ни с одним билетом в %4 числах.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n тиражей</source>
+        <translation>
+            <numerusform>%1 — %n тираж</numerusform>
+            <numerusform>%1 — %n тиража</numerusform>
+            <numerusform>%1 — %n тиражей</numerusform>
         </translation>
     </message>
 </context>

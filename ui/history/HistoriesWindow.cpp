@@ -6,6 +6,7 @@
 #include "ui/history/HistoryStore.h"
 #include "ui/widgets/ReusedFileDialog.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -27,11 +28,9 @@ THistoriesWindow::THistoriesWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName("HistoriesWindow");
-    setWindowTitle(tr("Сохранённые истории тиражей"));
     resize(820, 360);
 
     model_ = new QStandardItemModel(0, ColumnCount, this);
-    model_->setHorizontalHeaderLabels({ tr("Название"), tr("Источник"), tr("Тиражей"), tr("Обновлена") });
     view_ = new QTableView(this);
     view_->setObjectName("HistoriesView");
     view_->setModel(model_);
@@ -41,16 +40,16 @@ THistoriesWindow::THistoriesWindow(QWidget* parent)
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setSectionResizeMode(SourceColumn, QHeaderView::Stretch);
 
-    const auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
+    const auto button = [this](const char* name) {
+        auto* b = new QPushButton(this);
         b->setObjectName(name);
         return b;
     };
-    openButton_ = button("OpenHistoryButton", tr("Открыть"));
-    updateButton_ = button("UpdateHistoryButton", tr("Обновить"));
-    renameButton_ = button("RenameHistoryButton", tr("Переименовать…"));
-    removeButton_ = button("RemoveHistoryButton", tr("Удалить…"));
-    saveButton_ = button("SaveHistoryButton", tr("Сохранить как CSV…"));
+    openButton_ = button("OpenHistoryButton");
+    updateButton_ = button("UpdateHistoryButton");
+    renameButton_ = button("RenameHistoryButton");
+    removeButton_ = button("RemoveHistoryButton");
+    saveButton_ = button("SaveHistoryButton");
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : { openButton_, updateButton_, renameButton_, removeButton_, saveButton_ })
@@ -77,6 +76,25 @@ THistoriesWindow::THistoriesWindow(QWidget* parent)
     connect(saveButton_, &QPushButton::clicked, this, [this] { RunCommand([this] { saveCurrent(); }); });
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &THistoriesWindow::enableButtons);
     enableButtons();
+    retranslate();
+}
+
+void THistoriesWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void THistoriesWindow::retranslate()
+{
+    setWindowTitle(tr("Сохранённые истории тиражей"));
+    model_->setHorizontalHeaderLabels({ tr("Название"), tr("Источник"), tr("Тиражей"), tr("Обновлена") });
+    openButton_->setText(tr("Открыть"));
+    updateButton_->setText(tr("Обновить"));
+    renameButton_->setText(tr("Переименовать…"));
+    removeButton_->setText(tr("Удалить…"));
+    saveButton_->setText(tr("Сохранить как CSV…"));
 }
 
 qint64 THistoriesWindow::currentHistory() const
@@ -164,11 +182,12 @@ void THistoriesWindow::saveCurrent()
     if (!history)
         return;
     if (!saveDialog_) {
-        saveDialog_ = new TReusedFileDialog(this, tr("Сохранить историю"));
+        saveDialog_ = new TReusedFileDialog(this, QString());
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setNameFilter(tr("Таблица CSV (*.csv)"));
         saveDialog_->setDefaultSuffix("csv");
     }
+    saveDialog_->setWindowTitle(tr("Сохранить историю"));
+    saveDialog_->setNameFilter(tr("Таблица CSV (*.csv)"));
     if (saveDialog_->execWith(history->Name + ".csv") != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty())
         return;
     const QString fileName = saveDialog_->selectedFiles().constFirst();

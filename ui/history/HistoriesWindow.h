@@ -28,7 +28,11 @@ signals:
     void updateRequested(qint64 id);
     void removed(qint64 id);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void renameCurrent();
     void removeCurrent();
     void saveCurrent();

@@ -33,11 +33,13 @@ QString Guarantee(const TAim& aim, int64_t misses)
 {
     const auto v = static_cast<int32_t>(aim.numbers.size());
     const QString all = Count(Binomial(v, aim.drawn));
+    // lupdate reads a count only when it is a plain name.
+    const int missed = static_cast<int>(std::min<int64_t>(misses, 1 << 30));
     if (misses > 0)
         return QCoreApplication::translate("TicketsTexts",
             "Гарантии «%4, если выпало %2» нет: %n комбинаций из C(%1,%2) = %3 не совпадают ни с одним "
             "билетом в %4 числах.",
-            nullptr, static_cast<int>(std::min<int64_t>(misses, 1 << 30)))
+            nullptr, missed)
             .arg(v)
             .arg(aim.drawn)
             .arg(all)
@@ -108,11 +110,11 @@ QString BestPerDraw(const std::vector<int32_t>& best, int32_t ticketSize)
         if (b >= 0 && b <= ticketSize)
             ++counts[static_cast<std::size_t>(b)];
     QStringList parts;
-    for (int32_t m = 0; m <= ticketSize; ++m)
-        if (counts[static_cast<std::size_t>(m)] > 0)
-            parts << QCoreApplication::translate(
-                "TicketsTexts", "%1 — %n тиражей", nullptr, counts[static_cast<std::size_t>(m)])
-                         .arg(m);
+    for (int32_t m = 0; m <= ticketSize; ++m) {
+        const int draws = counts[static_cast<std::size_t>(m)];
+        if (draws > 0)
+            parts << QCoreApplication::translate("TicketsTexts", "%1 — %n тиражей", nullptr, draws).arg(m);
+    }
     return QCoreApplication::translate(
         "TicketsTexts", "Лучшее совпадение билетов в тираже (совпало чисел — сколько тиражей): %1.")
         .arg(parts.join("; "));

@@ -328,6 +328,7 @@ void TTicketsWindow::retranslate()
     tabs_->setTabText(2, tr("Проверка по истории"));
     followLoadedDraws();
     showResultTexts();
+    showChecked();
     showChance();
 }
 
@@ -722,7 +723,20 @@ void TTicketsWindow::checkHistory()
         return;
     }
     showMessage({});
+    std::vector<int32_t> drawNos;
+    for (int32_t row = 0; row < last; ++row)
+        drawNos.push_back(Main::Draws[Main::DrawCount - row].DrawNo);
+    checked_ = TChecked { std::move(check), std::move(numbers), std::move(drawNos), aim_, model_->ticketSize() };
+    showChecked();
+    tabs_->setCurrentIndex(2);
+}
 
+// The check's tables and summary, in the current language.
+void TTicketsWindow::showChecked()
+{
+    if (!checked_)
+        return;
+    const Main::TTicketCheck& check = checked_->check;
     const auto cell = [](const QString& text) {
         auto* item = new QTableWidgetItem(text);
         item->setTextAlignment(Qt::AlignCenter);
@@ -738,15 +752,15 @@ void TTicketsWindow::checkHistory()
         matchesTable_->setItem(m, 2, cell(locale.toString(check.Expected[static_cast<std::size_t>(m)], 'f', 2)));
     }
     // The draws newest first: how many of the player's numbers came, and the best ticket's match.
+    const auto last = static_cast<int32_t>(checked_->drawNos.size());
     drawsTable_->setRowCount(last);
     for (int32_t row = 0; row < last; ++row) {
         const auto j = static_cast<std::size_t>(last - 1 - row);
-        drawsTable_->setItem(row, 0, cell(QString::number(Main::Draws[Main::DrawCount - row].DrawNo)));
-        drawsTable_->setItem(row, 1, cell(QString::number(numbers.Best[j])));
+        drawsTable_->setItem(row, 0, cell(QString::number(checked_->drawNos[static_cast<std::size_t>(row)])));
+        drawsTable_->setItem(row, 1, cell(QString::number(checked_->numbers.Best[j])));
         drawsTable_->setItem(row, 2, cell(QString::number(check.Best[j])));
     }
     historySummary_->setText(tr("Проверено %n последних тиражей.", nullptr, last) + QLatin1Char(' ')
-        + TicketsTexts::BestPerDraw(check.Best, model_->ticketSize()) + QLatin1Char('\n')
-        + TicketsTexts::GuaranteeOnHistory(aim_, numbers.Best, check.Best));
-    tabs_->setCurrentIndex(2);
+        + TicketsTexts::BestPerDraw(check.Best, checked_->ticketSize) + QLatin1Char('\n')
+        + TicketsTexts::GuaranteeOnHistory(checked_->aim, checked_->numbers.Best, check.Best));
 }

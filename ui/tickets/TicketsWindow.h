@@ -66,6 +66,7 @@ private:
     void print();
     void savePdf();
     void checkHistory();
+    void showChecked();
 
     void showTickets(std::vector<std::vector<int32_t>> tickets, const TicketsTexts::TAim& aim, bool fromWheel);
     void showResultTexts();
@@ -78,6 +79,15 @@ private:
     TWheelSearch search_;
     TTicketsModel* model_;
     TicketsTexts::TAim aim_; // what the shown tickets are for
+    // The last check against the history, shown again in a new language.
+    struct TChecked {
+        Main::TTicketCheck check;
+        Main::TTicketCheck numbers; // the player's numbers as one ticket
+        std::vector<int32_t> drawNos; // newest first
+        TicketsTexts::TAim aim;
+        int32_t ticketSize = 0;
+    };
+    std::optional<TChecked> checked_;
     Main::TWheelRequest request_; // the last wheel asked for
     bool fromWheel_ = false;
     bool improving_ = false;
