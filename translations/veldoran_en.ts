@@ -1176,7 +1176,7 @@ Draws since: %8</translation>
     </message>
     <message>
         <source>если выпало ваших чисел:</source>
-        <translation>if drawn of your numbers:</translation>
+        <translation>if your numbers drawn:</translation>
     </message>
     <message>
         <source>из</source>
@@ -1567,7 +1567,7 @@ Draws since: %8</translation>
     </message>
     <message>
         <source>; в каждом из них хотя бы один билет совпал не меньше чем в %1 числах — гарантия выполнялась.</source>
-        <translation>; in each of them at least one ticket matched %1 numbers or more — the guarantee held.</translation>
+        <translation>; in every such draw at least one ticket matched %1 numbers or more — the guarantee held.</translation>
     </message>
     <message numerus="yes">
         <source>; в %n из них ни один билет не совпал в %1 числах.</source>
