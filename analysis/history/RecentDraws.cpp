@@ -2,6 +2,7 @@
 
 #include "analysis/tables/Errors.h"
 #include "analysis/tables/Tables.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <algorithm>
 #include <string>
@@ -12,19 +13,17 @@ namespace {
 
 std::string NoDrawOfTheGame(const THistoryGame& game)
 {
-    return "В сохранённой истории нет ни одного тиража лотереи " + std::to_string(game.NumbersPerDraw) + " из "
-        + std::to_string(game.MaxNumber);
+    return Text(Messages::NoDrawOfStoredGame, game.NumbersPerDraw, game.MaxNumber);
 }
 
 std::string NotAGame(const THistoryGame& game)
 {
-    return "Сохранённая история описана неверно: лотерея " + std::to_string(game.NumbersPerDraw) + " из "
-        + std::to_string(game.MaxNumber);
+    return Text(Messages::StoredGameInvalid, game.NumbersPerDraw, game.MaxNumber);
 }
 
 std::string WrongDrawCount(int32_t lastDraws)
 {
-    return "Загрузить можно от 1 до 1000 последних тиражей, а указано " + std::to_string(lastDraws);
+    return Text(Messages::LoadedDrawsLimits, lastDraws);
 }
 
 } // namespace
@@ -46,7 +45,7 @@ TImportResult LoadRecentDraws(const std::vector<THistoryDraw>& draws, const THis
         if (FitsGame(draws[first], game.NumbersPerDraw, game.MaxNumber))
             ++found;
         else
-            result.Skipped.push_back({ draws[first].Position, "тираж другой лотереи" });
+            result.Skipped.push_back({ draws[first].Position, Text(Messages::DrawOfAnotherGame) });
     }
     if (found == 0)
         throw EAnalysisError(NoDrawOfTheGame(game));

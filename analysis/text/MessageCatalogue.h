@@ -80,4 +80,34 @@ inline constexpr TMessageText TicketNumberOutOfRange { "В билете %1 чи�
 inline constexpr TMessageText CheckedDrawsLimits { "Проверить можно от 1 до %1 последних тиражей, а указано %2",
     "1 to %1 most recent draws can be checked, not %2" };
 
+// Wheels: the rules of a request.
+inline constexpr TMessageText WheelNumberTwice { "Число %1 указано дважды: числа колеса должны быть разными",
+    "The number %1 is given twice: the wheel's numbers must all differ" };
+inline constexpr TMessageText WheelNumberOutOfRange { "Число %1 вне пределов 1..99", "The number %1 is outside 1..99" };
+inline constexpr TMessageText TicketSizeLimits { "В билете может быть от 1 до 20 чисел, а указано %1",
+    "A ticket holds 1 to 20 numbers, not %1" };
+inline constexpr TMessageText TicketSizeAboveNumbers {
+    "В билете %1 чисел, а выбрано только %2: чисел должно быть не меньше, чем в билете",
+    "A ticket holds %1 numbers, but only %2 are chosen: choose at least as many numbers as a ticket holds"
+};
+inline constexpr TMessageText MatchLimits { "Совпасть может от 1 до %1 чисел билета, а указано %2",
+    "1 to %1 numbers of a ticket can match, not %2" };
+inline constexpr TMessageText DrawnLimits {
+    "Выпавших чисел колеса должно быть от %1 (сколько совпадает) до %2 (сколько выбрано), а указано %3",
+    "The wheel's numbers drawn must be from %1 (how many match) to %2 (how many are chosen), not %3"
+};
+inline constexpr TMessageText WheelTooLarge {
+    "Слишком большое колесо: C(%1, %2) комбинаций больше 1 000 000, их не проверить; выберите меньше чисел или "
+    "другое условие",
+    "The wheel is too large: C(%1, %2) combinations are more than 1,000,000 and cannot be checked; choose fewer "
+    "numbers or another condition"
+};
+
+// The stored histories (LoadedDrawsLimits above for the number of draws to load).
+inline constexpr TMessageText NoDrawOfStoredGame { "В сохранённой истории нет ни одного тиража лотереи %1 из %2",
+    "The stored history holds no draw of a %1 of %2 lottery" };
+inline constexpr TMessageText StoredGameInvalid { "Сохранённая история описана неверно: лотерея %1 из %2",
+    "The stored history is described wrongly: a %1 of %2 lottery" };
+inline constexpr TMessageText DrawOfAnotherGame { "тираж другой лотереи", "a draw of another lottery" };
+
 } // namespace Main::Messages

@@ -2,6 +2,7 @@
 #include "analysis/wheels/WheelRequest.h"
 
 #include "analysis/tables/Errors.h"
+#include "analysis/text/MessageCatalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -17,40 +18,37 @@ constexpr int32_t MaxTicketSize = 20;
 
 std::string RepeatedNumber(int32_t number)
 {
-    return "Число " + std::to_string(number) + " указано дважды: числа колеса должны быть разными";
+    return Text(Messages::WheelNumberTwice, number);
 }
 
 std::string NumberOutOfRange(int32_t number)
 {
-    return "Число " + std::to_string(number) + " вне пределов 1..99";
+    return Text(Messages::WheelNumberOutOfRange, number);
 }
 
 std::string TicketSizeOutOfRange(int32_t k)
 {
-    return "В билете может быть от 1 до 20 чисел, а указано " + std::to_string(k);
+    return Text(Messages::TicketSizeLimits, k);
 }
 
 std::string TicketSizeAboveNumbers(int32_t k, int32_t v)
 {
-    return "В билете " + std::to_string(k) + " чисел, а выбрано только " + std::to_string(v)
-        + ": чисел должно быть не меньше, чем в билете";
+    return Text(Messages::TicketSizeAboveNumbers, k, v);
 }
 
 std::string MatchOutOfRange(int32_t t, int32_t k)
 {
-    return "Совпасть может от 1 до " + std::to_string(k) + " чисел билета, а указано " + std::to_string(t);
+    return Text(Messages::MatchLimits, k, t);
 }
 
 std::string DrawnOutOfRange(int32_t p, int32_t t, int32_t v)
 {
-    return "Выпавших чисел колеса должно быть от " + std::to_string(t) + " (сколько совпадает) до " + std::to_string(v)
-        + " (сколько выбрано), а указано " + std::to_string(p);
+    return Text(Messages::DrawnLimits, t, v, p);
 }
 
 std::string TooLarge(int32_t v, int32_t p)
 {
-    return "Слишком большое колесо: C(" + std::to_string(v) + ", " + std::to_string(p)
-        + ") комбинаций больше 1 000 000, их не проверить; выберите меньше чисел или другое условие";
+    return Text(Messages::WheelTooLarge, v, p);
 }
 
 } // namespace

@@ -48,6 +48,21 @@ TEST_F(MessagesTest, RefusalsInTheChosenLanguage)
     EXPECT_EQ(refusal(), "Группа — это 1, 2 или 3 числа, а указано 4");
 }
 
+TEST_F(MessagesTest, WheelRefusalsInTheChosenLanguage)
+{
+    const auto refusal = [] {
+        try {
+            Main::WheelMisses({ { 1, 2, 3, 2 }, 2, 2, 2 }, {});
+        } catch (const std::exception& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(refusal(), "Число 2 указано дважды: числа колеса должны быть разными");
+    Main::SetMessageLanguage(Main::TMessageLanguage::English);
+    EXPECT_EQ(refusal(), "The number 2 is given twice: the wheel's numbers must all differ");
+}
+
 TEST_F(MessagesTest, ImportReasonsInTheChosenLanguage)
 {
     Main::TImportLayout layout;
