@@ -56,9 +56,11 @@ struct TNumberMask {
     throw EAnalysisError(Text(Messages::CheckedDrawsLimits, drawCount, lastDraws));
 }
 
+} // namespace
+
 // C(n, r) as a double, exact while it stays below 2^53 (C(99, 49) is about 5e28,
 // so larger values are close, which is all a chance needs).
-double Binomial(int32_t n, int32_t r)
+double BinomialCount(int32_t n, int32_t r)
 {
     if (r < 0 || n < 0 || r > n)
         return 0;
@@ -69,8 +71,6 @@ double Binomial(int32_t n, int32_t r)
     return value;
 }
 
-} // namespace
-
 // The hypergeometric law (W. Feller, "An Introduction to Probability Theory
 // and Its Applications", vol. 1, 3rd ed., 1968, ch. II.6, (6.1)): a fair draw
 // of k numbers out of 1..m is one of C(m, k) equally likely sets; a fixed set of
@@ -79,10 +79,10 @@ double Binomial(int32_t n, int32_t r)
 // C(k, s) C(m-k, size-s) / C(m, size), the form computed here.
 double HypergeometricChance(int32_t m, int32_t k, int32_t size, int32_t shared)
 {
-    const double all = Binomial(m, size);
+    const double all = BinomialCount(m, size);
     if (all <= 0)
         return 0;
-    return Binomial(k, shared) * Binomial(m - k, size - shared) / all;
+    return BinomialCount(k, shared) * BinomialCount(m - k, size - shared) / all;
 }
 
 // P(X >= atLeast) for X ~ H(m, k, size): the sum of the chances above for

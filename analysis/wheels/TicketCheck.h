@@ -21,6 +21,9 @@ struct TTicketCheck {
 // is outside 1..DrawCount.
 TTicketCheck CheckTickets(const std::vector<std::vector<int32_t>>& tickets, int32_t lastDraws);
 
+// C(n, r) as a double, exact while it stays below 2^53; 0 outside 0 <= r <= n.
+double BinomialCount(int32_t n, int32_t r);
+
 // The chance that a fair draw of k numbers out of 1..m shares exactly `shared` numbers with a given
 // set of `size` numbers: C(k, shared) C(m-k, size-shared) / C(m, size); 0 when no such draw exists.
 double HypergeometricChance(int32_t m, int32_t k, int32_t size, int32_t shared);

@@ -20,13 +20,7 @@ QString Count(double value)
 
 double Binomial(int32_t n, int32_t r)
 {
-    if (r < 0 || n < 0 || r > n)
-        return 0;
-    r = std::min(r, n - r);
-    double value = 1;
-    for (int32_t i = 1; i <= r; ++i)
-        value = value * (n - r + i) / i;
-    return std::round(value);
+    return std::round(Main::BinomialCount(n, r));
 }
 
 QString Guarantee(const TAim& aim, int64_t misses)
